@@ -1,0 +1,277 @@
+#include "Form.h"
+#include <algorithm>
+#include "Application.h"
+#include "ComponentKinds.h"
+#include "FormDefinition.h"
+#include "MenuCommands.h"
+#include "Unicode.h"
+
+namespace {
+constexpr UINT kModalLoopStarted = WM_APP + 0x3F0;
+
+void Guarded(const std::function<void()>& run) {
+    try {
+        run();
+    } catch (...) {
+        Application.HandleException();
+    }
+}
+}  // namespace
+
+TForm::TForm() : TControl(nullptr) {
+    TControl::SetVisible(false);
+    Font = TFont{};
+    Application.BindPendingReference(this);
+}
+
+TForm::~TForm() {
+    if (OnDestroy) Guarded([this] { OnDestroy(this); });
+    Application.FormDestroyed(this);
+    // The window goes first, its children with it; then the components.
+    if (tooltip_) DestroyWindow(tooltip_);
+}
+
+void TForm::Load(const char* resourceName) { LoadDefinition(LoadFormDefinition(resourceName)); }
+
+void TForm::LoadText(const std::string& utf8Definition) { LoadDefinition(ParseFormDefinition(utf8Definition)); }
+
+void TForm::LoadDefinition(const ObjectDefinition& def) {
+    Name = def.Name;
+    for (auto& [name, value] : def.Properties) SetProperty(name, value, binder_);
+    CreateHandle();
+    for (auto& child : def.Children) LoadChild(child, this);
+    binder_.Finish();
+    for (auto& c : Components) c->FormLoaded();
+    Realign();
+}
+
+void TForm::LoadChild(const ObjectDefinition& def, TComponent* container) {
+    TComponent* component = Own(CreateComponent(def.Kind, this));
+    component->Name = def.Name;
+    auto* control = dynamic_cast<TControl*>(component);
+    if (control) {
+        auto* parent = dynamic_cast<TControl*>(container);
+        if (!parent) throw EFormDefinitionError(def.Name + " cannot stand inside " + container->Name);
+        control->SetParentControl(parent);
+    } else if (container != this && !dynamic_cast<TControl*>(container)) {
+        container->AddNested(component);
+    }
+    try {
+        for (auto& [name, value] : def.Properties) component->SetProperty(name, value, binder_);
+    } catch (const EFormDefinitionError& e) {
+        throw EFormDefinitionError("form definition, line " + std::to_string(def.Line) + ": " + e.Message);
+    }
+    component->Loaded();
+    binder_.Register(component);
+    for (auto& child : def.Children) LoadChild(child, component);
+}
+
+void TForm::DoCreate() {
+    if (OnCreate) Guarded([this] { OnCreate(this); });
+}
+
+WindowSpec TForm::Spec() const {
+    DWORD style = WS_CLIPCHILDREN, ex = WS_EX_CONTROLPARENT;
+    switch (BorderStyle) {
+    case bsDialog: style |= WS_POPUP | WS_CAPTION | WS_SYSMENU; ex |= WS_EX_DLGMODALFRAME; break;
+    case bsSingle: style |= WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX; break;
+    case bsSizeToolWin: style |= WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME; ex |= WS_EX_TOOLWINDOW; break;
+    case bsToolWindow: style |= WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU; ex |= WS_EX_TOOLWINDOW; break;
+    case bsNone: style |= WS_POPUP; break;
+    default: style |= WS_OVERLAPPEDWINDOW; break;
+    }
+    if (StayOnTop) ex |= WS_EX_TOPMOST;
+    if (Application.MainForm == this) ex |= WS_EX_APPWINDOW;  // the main window carries the taskbar button
+    return {OwnClassName(), style, ex};
+}
+
+void TForm::CreateHandle() {
+    if (clientWidth_ >= 0 || clientHeight_ >= 0) {
+        WindowSpec spec = Spec();
+        RECT r{0, 0, clientWidth_ >= 0 ? clientWidth_ : 0, clientHeight_ >= 0 ? clientHeight_ : 0};
+        AdjustWindowRectEx(&r, spec.Style, FALSE, spec.ExStyle);
+        if (clientWidth_ >= 0) SetBoundsQuiet(Left(), Top(), r.right - r.left, Height());
+        if (clientHeight_ >= 0) SetBoundsQuiet(Left(), Top(), Width(), r.bottom - r.top);
+    }
+    TControl::CreateHandle();
+    if (Position == poDefault || Position == poDefaultPosOnly)
+        SetWindowPos(Handle(), nullptr, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TForm::SetMenu(TMainMenu* menu) { menu_ = menu; }
+
+void TForm::PlaceOnFirstShow() {
+    if (shownOnce_) return;
+    shownOnce_ = true;
+    RECT area{0, 0, Screen.Width(), Screen.Height()};
+    TForm* over = nullptr;
+    if (Position == poMainFormCenter || Position == poOwnerFormCenter) over = Application.MainForm;
+    if (over && over != this && over->Visible()) GetWindowRect(over->Handle(), &area);
+    else if (Position != poScreenCenter && Position != poMainFormCenter && Position != poOwnerFormCenter) return;
+    int left = area.left + (area.right - area.left - Width()) / 2;
+    int top = area.top + (area.bottom - area.top - Height()) / 2;
+    SetBounds(left, top, Width(), Height());
+}
+
+void TForm::SetVisible(bool visible) {
+    if (visible == Visible()) return;
+    if (visible) {
+        PlaceOnFirstShow();
+        if (OnShow) Guarded([this] { OnShow(this); });
+        TControl::SetVisible(true);
+        ShowWindow(Handle(), SW_SHOW);
+        SetForegroundWindow(Handle());
+    } else {
+        TControl::SetVisible(false);
+        if (OnHide) Guarded([this] { OnHide(this); });
+    }
+}
+
+bool TForm::CloseQuery() {
+    bool canClose = true;
+    if (OnCloseQuery) OnCloseQuery(this, canClose);
+    return canClose;
+}
+
+void TForm::Close() {
+    if (modal_) {
+        ModalResult = mrCancel;
+        return;
+    }
+    if (!CloseQuery()) return;
+    TCloseAction action = Application.MainForm == this ? caFree : caHide;
+    if (OnClose) OnClose(this, action);
+    switch (action) {
+    case caNone: return;
+    case caMinimize: ShowWindow(Handle(), SW_MINIMIZE); return;
+    default:
+        Hide();
+        if (Application.MainForm == this) Application.Terminate();
+    }
+}
+
+int TForm::ShowModal() {
+    std::vector<HWND> disabled;
+    for (TForm* form : Application.Forms())
+        if (form != this && form->Handle() && IsWindowEnabled(form->Handle())) {
+            EnableWindow(form->Handle(), FALSE);
+            disabled.push_back(form->Handle());
+        }
+    modal_ = true;
+    ModalResult = mrNone;
+    SetVisible(true);
+    PostMessageW(Handle(), kModalLoopStarted, 0, 0);
+    while (ModalResult == mrNone && !Application.Terminated) Application.HandleMessage();
+    if (ModalResult == mrNone) ModalResult = mrCancel;
+    for (HWND window : disabled) EnableWindow(window, TRUE);
+    SetVisible(false);
+    modal_ = false;
+    return ModalResult;
+}
+
+void TForm::PressButton(TControl* button) {
+    if (button && button->Enabled() && button->Handle()) SendMessageW(button->Handle(), BM_CLICK, 0, 0);
+}
+
+LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_CLOSE:
+        Close();
+        return 0;
+    case WM_COMMAND:
+        if (lParam == 0) {
+            UINT id = LOWORD(wParam);
+            if (id == IDOK) PressButton(DefaultButton);
+            else if (id == IDCANCEL) {
+                if (CancelButton) PressButton(CancelButton);
+                else if (modal_) ModalResult = mrCancel;
+            } else RunCommand(id);
+            return 0;
+        }
+        break;
+    case WM_GETMINMAXINFO: {
+        auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+        if (MinWidth) info->ptMinTrackSize.x = MinWidth;
+        if (MinHeight) info->ptMinTrackSize.y = MinHeight;
+        if (MaxWidth) info->ptMaxTrackSize.x = MaxWidth;
+        if (MaxHeight) info->ptMaxTrackSize.y = MaxHeight;
+        return 0;
+    }
+    case kModalLoopStarted:
+        if (modal_ && Application.OnModalShown) Application.OnModalShown(*this);
+        return 0;
+    }
+    return TControl::WndProc(msg, wParam, lParam);
+}
+
+void TForm::SetBounds(int left, int top, int width, int height) {
+    if (MinWidth && width < MinWidth) width = MinWidth;
+    if (MinHeight && height < MinHeight) height = MinHeight;
+    if (MaxWidth && width > MaxWidth) width = MaxWidth;
+    if (MaxHeight && height > MaxHeight) height = MaxHeight;
+    TControl::SetBounds(left, top, width, height);
+}
+
+void TForm::UpdateHint(TControl* control) {
+    if (!Handle() || !control->Handle()) return;
+    if (!tooltip_) {
+        tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                   0, 0, 0, 0, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+        SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 600);
+        ApplyHintPause(Application.HintHidePause());
+    }
+    std::wstring text = ToWide(control->Hint());
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = Handle();
+    tool.uId = reinterpret_cast<UINT_PTR>(control->Handle());
+    tool.lpszText = text.data();
+    SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    if (!text.empty()) SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void TForm::ApplyHintPause(int milliseconds) {
+    if (tooltip_) SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(milliseconds, 0));
+}
+
+namespace {
+TPosition ParsePosition(const AnsiString& id) {
+    static const std::pair<const char*, TPosition> names[] = {
+        {"poDesigned", poDesigned}, {"poDefault", poDefault}, {"poDefaultPosOnly", poDefaultPosOnly},
+        {"poScreenCenter", poScreenCenter}, {"poMainFormCenter", poMainFormCenter},
+        {"poOwnerFormCenter", poOwnerFormCenter}};
+    for (auto& [n, p] : names)
+        if (id == n) return p;
+    throw EFormDefinitionError("unknown position " + id);
+}
+
+TBorderStyle ParseBorderStyle(const AnsiString& id) {
+    static const std::pair<const char*, TBorderStyle> names[] = {
+        {"bsSizeable", bsSizeable}, {"bsDialog", bsDialog}, {"bsSingle", bsSingle},
+        {"bsSizeToolWin", bsSizeToolWin}, {"bsToolWindow", bsToolWindow}, {"bsNone", bsNone}};
+    for (auto& [n, b] : names)
+        if (id == n) return b;
+    throw EFormDefinitionError("unknown border style " + id);
+}
+}  // namespace
+
+void TForm::SetProperty(const AnsiString& name, const PropValue& value, FormBinder& binder) {
+    if (name == "ClientWidth") clientWidth_ = value.AsInt();
+    else if (name == "ClientHeight") clientHeight_ = value.AsInt();
+    else if (name == "Position") Position = ParsePosition(value.AsIdent());
+    else if (name == "BorderStyle") BorderStyle = ParseBorderStyle(value.AsIdent());
+    else if (name == "FormStyle") StayOnTop = value.AsIdent() == "fsStayOnTop";
+    else if (name == "Constraints.MinWidth") MinWidth = value.AsInt();
+    else if (name == "Constraints.MinHeight") MinHeight = value.AsInt();
+    else if (name == "Constraints.MaxWidth") MaxWidth = value.AsInt();
+    else if (name == "Constraints.MaxHeight") MaxHeight = value.AsInt();
+    else if (name == "OnCreate") OnCreate = binder.Event<TNotifyEvent>(value);
+    else if (name == "OnShow") OnShow = binder.Event<TNotifyEvent>(value);
+    else if (name == "OnHide") OnHide = binder.Event<TNotifyEvent>(value);
+    else if (name == "OnDestroy") OnDestroy = binder.Event<TNotifyEvent>(value);
+    else if (name == "OnClose") OnClose = binder.Event<TCloseEvent>(value);
+    else if (name == "OnCloseQuery") OnCloseQuery = binder.Event<TCloseQueryEvent>(value);
+    else if (name == "Scaled" || name == "OldCreateOrder") value.AsBool();  // the forms are never scaled
+    else TControl::SetProperty(name, value, binder);
+}
