@@ -1,6 +1,4 @@
 #include "ComponentKinds.h"
-#include <functional>
-#include <map>
 #include "Button.h"
 #include "Edit.h"
 #include "Exception.h"
@@ -9,18 +7,17 @@
 #include "Timer.h"
 
 namespace {
-template <class T>
-std::unique_ptr<TComponent> Make(TComponent* owner) {
-    return std::make_unique<T>(owner);
-}
-
-using Factory = std::unique_ptr<TComponent> (*)(TComponent*);
-
-const std::map<AnsiString, Factory>& Kinds() {
-    static const std::map<AnsiString, Factory> kinds = {
-        {"TLabel", &Make<TLabel>},   {"TEdit", &Make<TEdit>},   {"TButton", &Make<TButton>},
-        {"TPanel", &Make<TPanel>},   {"TTimer", &Make<TTimer>},
-    };
+const ComponentKindMap& Kinds() {
+    static const ComponentKindMap kinds = [] {
+        ComponentKindMap k = {
+            {"TLabel", &MakeComponent<TLabel>}, {"TEdit", &MakeComponent<TEdit>},
+            {"TButton", &MakeComponent<TButton>}, {"TPanel", &MakeComponent<TPanel>},
+            {"TTimer", &MakeComponent<TTimer>},
+        };
+        AddStandardControlKinds(k);
+        AddExtraControlKinds(k);
+        return k;
+    }();
     return kinds;
 }
 }  // namespace

@@ -1,0 +1,3 @@
+#include "ComponentKinds.h"
+
+void AddStandardControlKinds(ComponentKindMap&) {}
