@@ -17,6 +17,8 @@ class EFOpenError : public Exception { using Exception::Exception; };
 class EFCreateError : public Exception { using Exception::Exception; };
 // The system refused a write to a profile file: "Unable to write to %s".
 class EIniFileException : public Exception { using Exception::Exception; };
+// An index outside a string list: "List index out of bounds (%d)".
+class EStringListError : public Exception { using Exception::Exception; };
 // A value outside the range a control property accepts.
 class ERangeError : public Exception { using Exception::Exception; };
 // A form definition that names an unknown kind, property, component or handler.

@@ -9,6 +9,7 @@ public:
     const AnsiString& operator[](int i) const { return Lines.at(i); }
     AnsiString& operator[](int i) { return Lines.at(i); }
     void Add(const AnsiString& s) { Lines.push_back(s); }
+    // Throw EStringListError for an index outside the list.
     void Insert(int index, const AnsiString& s);
     void Delete(int index);
     void Clear() { Lines.clear(); }
@@ -18,15 +19,19 @@ public:
     AnsiString Names(int i) const;
     // Value of the first line whose name equals name without regard to case; "" if none.
     AnsiString Values(const AnsiString& name) const;
+    // Index of that first line (only lines with an "=" count); -1 if none.
     int IndexOfName(const AnsiString& name) const;
+    // Index of the first line equal to s without regard to case; -1 if none.
     int IndexOf(const AnsiString& s) const;
 
     // Text: lines split at CR, LF or CR LF; each line followed by CR LF when joined.
     AnsiString Text() const;
     void SetText(const AnsiString& text);
 
-    // Throw EFOpenError / EFCreateError when the file cannot be opened.
+    // Reads the file's bytes as Text; throws EFOpenError when it cannot be opened.
     void LoadFromFile(const AnsiString& path);
+    // Writes Text to a temporary file beside path, then puts it in place of path; on
+    // failure path is left as it was and EFCreateError is thrown.
     void SaveToFile(const AnsiString& path) const;
 
     std::vector<AnsiString> Lines;

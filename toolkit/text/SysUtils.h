@@ -23,5 +23,6 @@ int32_t CStrToInt(const AnsiString& s);
 
 AnsiString IntToStr(int64_t value);
 
-// Case-insensitive comparison of the C library in the current locale (CP1251 upper case).
+// Comparison without regard to case of the ASCII letters only: the programs run in the
+// C library's default "C" locale, where Cyrillic letters keep their case.
 bool SameTextCI(const AnsiString& a, const AnsiString& b);

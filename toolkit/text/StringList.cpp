@@ -1,0 +1,108 @@
+#include "StringList.h"
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include "Exception.h"
+#include "SysUtils.h"
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace {
+
+void CheckIndex(int index, int limit) {
+    if (index < 0 || index > limit)
+        throw EStringListError("List index out of bounds (" + IntToStr(index) + ")");
+}
+
+// Puts the written temporary file in the place of the target in one step.
+bool MoveIntoPlace(const AnsiString& from, const AnsiString& to) {
+#ifdef _WIN32
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+#else
+    return std::rename(from.c_str(), to.c_str()) == 0;
+#endif
+}
+
+bool WriteAll(const AnsiString& path, const AnsiString& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    return !out.fail();
+}
+
+}  // namespace
+
+void TStringList::Insert(int index, const AnsiString& s) {
+    CheckIndex(index, Count());
+    Lines.insert(Lines.begin() + index, s);
+}
+
+void TStringList::Delete(int index) {
+    CheckIndex(index, Count() - 1);
+    Lines.erase(Lines.begin() + index);
+}
+
+AnsiString TStringList::Names(int i) const {
+    const AnsiString& line = Lines.at(i);
+    size_t equals = line.find('=');
+    return equals == AnsiString::npos ? AnsiString() : line.substr(0, equals);
+}
+
+// Only lines that have an "=" have a name to match.
+int TStringList::IndexOfName(const AnsiString& name) const {
+    for (int i = 0; i < Count(); ++i) {
+        if (Lines[i].find('=') != AnsiString::npos && SameTextCI(Names(i), name)) return i;
+    }
+    return -1;
+}
+
+AnsiString TStringList::Values(const AnsiString& name) const {
+    int i = IndexOfName(name);
+    if (i < 0) return AnsiString();
+    return Lines[i].substr(Lines[i].find('=') + 1);
+}
+
+int TStringList::IndexOf(const AnsiString& s) const {
+    for (int i = 0; i < Count(); ++i) {
+        if (SameTextCI(Lines[i], s)) return i;
+    }
+    return -1;
+}
+
+AnsiString TStringList::Text() const {
+    AnsiString text;
+    for (const AnsiString& line : Lines) text += line + "\r\n";
+    return text;
+}
+
+void TStringList::SetText(const AnsiString& text) {
+    Lines.clear();
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find_first_of("\r\n", start);
+        if (end == AnsiString::npos) {
+            Lines.push_back(text.substr(start));
+            break;
+        }
+        Lines.push_back(text.substr(start, end - start));
+        start = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
+    }
+}
+
+void TStringList::LoadFromFile(const AnsiString& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw EFOpenError("Cannot open file \"" + path + "\"");
+    SetText(AnsiString(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+}
+
+// The list goes to a temporary file beside the target first, so that a failed save
+// leaves the previous file as it was.
+void TStringList::SaveToFile(const AnsiString& path) const {
+    AnsiString temporary = path + ".tmp";
+    if (!WriteAll(temporary, Text()) || !MoveIntoPlace(temporary, path)) {
+        std::remove(temporary.c_str());
+        throw EFCreateError("Cannot create file \"" + path + "\"");
+    }
+}
