@@ -82,6 +82,10 @@ bool RAX40GATEWAY_SERVICE::Refresh() {
 // A process that cannot be opened or measured, the stopped service's id 0 among them,
 // leaves the working set at 0.
 void RAX40GATEWAY_SERVICE::ReadWorkingSet() {
+    if (MeasureWorkingSetForTests) {
+        WorkingSet = MeasureWorkingSetForTests(ProcessId);
+        return;
+    }
     HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, ProcessId);
     PROCESS_MEMORY_COUNTERS counters{};
     counters.WorkingSetSize = 0;

@@ -3,6 +3,7 @@
 // set, stop and start. Manager and service are opened afresh for every operation and
 // closed before it returns.
 #include <windows.h>
+#include <functional>
 
 class RAX40GATEWAY_SERVICE {
 public:
@@ -34,6 +35,10 @@ public:
     DWORD WorkingSet;         // bytes; 0 when the last refresh failed or could not measure
     DWORD ProcessId;          // from the last successful state query
     DWORD CurrentState;       // 1..7 as Windows reports it; 0 when the last refresh failed
+
+    // Test seam: when set, Refresh takes the working set of the service's process from
+    // here instead of measuring it, so a test can give exact byte counts.
+    std::function<DWORD(DWORD processId)> MeasureWorkingSetForTests;
 
 private:
     void ReadWorkingSet();

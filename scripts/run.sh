@@ -27,7 +27,8 @@ wine_prefix_ready
 start_program() {
   wine_server_warm
   (cd "$demo" && $WINE testgateway.exe --uninstall >/dev/null 2>&1 || true
-   $WINE testgateway.exe --install --hold-mb 20 >/dev/null 2>&1 || true)
+   $WINE testgateway.exe --install --hold-mb 20 >/dev/null 2>&1 || true
+   $WINE sc start "RAX40 Gateway" >/dev/null 2>&1 || true)
   cd "$demo" && $WINE "$program.exe"
 }
 if [ -n "${DISPLAY:-}" ]; then
