@@ -1,4 +1,5 @@
 #include "Button.h"
+#include "Actions.h"
 #include "Form.h"
 #include "FormBinder.h"
 
@@ -13,8 +14,16 @@ void TButton::CommandNotify(WORD code) {
 
 void TButton::Click() {
     if (OnClick) OnClick(this);
+    else if (Action) Action->Execute();
     if (ModalResult != 0)
         if (TForm* form = ParentForm()) form->ModalResult = ModalResult;
+}
+
+void TButton::SetAction(TAction* action) {
+    Action = action;
+    SetCaption(action->Caption);
+    if (Hint().empty()) SetHint(action->Hint);
+    SetEnabled(action->Enabled);
 }
 
 void TButton::FormLoaded() {
@@ -31,5 +40,6 @@ void TButton::SetProperty(const AnsiString& name, const PropValue& value, FormBi
         if (!ModalResult && id != "mrNone") throw EFormDefinitionError("unknown modal result " + id);
     } else if (name == "Default") Default = value.AsBool();
     else if (name == "Cancel") Cancel = value.AsBool();
+    else if (name == "Action") binder.Reference<TAction>(value, [this](TAction* a) { SetAction(a); });
     else TControl::SetProperty(name, value, binder);
 }

@@ -3,13 +3,18 @@
 // the default button answers Enter, the cancel button Esc.
 #include "Control.h"
 
+class TAction;
+
 class TButton : public TControl {
 public:
     using TControl::TControl;
     int ModalResult = 0;
     bool Default = false;
     bool Cancel = false;
-    // What a click does: OnClick, then the modal result.
+    // A bound action gives its caption, and runs when the button has no OnClick.
+    TAction* Action = nullptr;
+    void SetAction(TAction* action);
+    // What a click does: OnClick or else the action, then the modal result.
     virtual void Click();
     void SetProperty(const AnsiString& name, const PropValue& value, FormBinder& binder) override;
     void FormLoaded() override;

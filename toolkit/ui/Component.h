@@ -27,6 +27,7 @@ struct PropValue {
     int64_t number = 0;
     AnsiString text;                 // String (CP1251) or Identifier
     std::vector<AnsiString> items;   // Set members or List strings
+    std::vector<int64_t> numbers;    // List numbers
 
     int AsInt() const;
     const AnsiString& AsString() const;   // a String (an Identifier is refused)

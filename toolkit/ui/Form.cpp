@@ -42,7 +42,18 @@ void TForm::LoadDefinition(const ObjectDefinition& def) {
     for (auto& child : def.Children) LoadChild(child, this);
     binder_.Finish();
     for (auto& c : Components) c->FormLoaded();
+    if (menu_) KeepClientSizeWithMenu();
     Realign();
+}
+
+// The main menu attaches its bar once the form is loaded; the bar's height must not come
+// off the client area that the definition gives.
+void TForm::KeepClientSizeWithMenu() {
+    if (clientWidth_ < 0 && clientHeight_ < 0) return;
+    RECT r{0, 0, clientWidth_ >= 0 ? clientWidth_ : ClientWidth(), clientHeight_ >= 0 ? clientHeight_ : ClientHeight()};
+    WindowSpec spec = Spec();
+    AdjustWindowRectEx(&r, spec.Style, TRUE, spec.ExStyle);
+    SetBoundsQuiet(Left(), Top(), r.right - r.left, r.bottom - r.top);
 }
 
 void TForm::LoadChild(const ObjectDefinition& def, TComponent* container) {

@@ -94,5 +94,6 @@ private:
     void LoadDefinition(const struct ObjectDefinition& def);
     void LoadChild(const struct ObjectDefinition& def, TComponent* container);
     void PlaceOnFirstShow();
+    void KeepClientSizeWithMenu();
     void PressButton(TControl* button);
 };

@@ -128,7 +128,9 @@ private:
             v.type = PropValue::Type::List;
             ++pos_;
             while (!Peek(')')) {
-                v.items.push_back(Text());
+                if (s_[pos_] == '\'') v.items.push_back(Text());
+                else v.numbers.push_back(Number());
+                if (!v.items.empty() && !v.numbers.empty()) Fail("a list holds texts or numbers, not both");
                 if (Peek(',')) ++pos_;
             }
             ++pos_;

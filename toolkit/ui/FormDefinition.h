@@ -7,6 +7,7 @@
 //     Align = alLeft                 names
 //     Anchors = [akLeft, akTop]      sets
 //     Items = ('Нет', 'Да')          lists of texts
+//     ColWidths = (48, 81, 69)       lists of numbers
 //     OnClick = ButtonClick          events name a handler of the form
 //     object Panel1: TPanel          nested components (children or items)
 //     end

@@ -1,0 +1,11 @@
+#pragma once
+// A framed group with a caption; its controls are child windows of it.
+#include "Control.h"
+
+class TGroupBox : public TControl {
+public:
+    using TControl::TControl;
+
+protected:
+    WindowSpec Spec() const override;
+};

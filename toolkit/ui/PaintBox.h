@@ -1,0 +1,25 @@
+#pragma once
+// A window painted by its OnPaint handler through Canvas(). It lies beneath the other
+// controls of its parent, as a backdrop for them. WM_PRINTCLIENT paints it into any
+// device context, which is how it can be drawn off the screen.
+#include "Canvas.h"
+#include "Control.h"
+
+class TPaintBox : public TControl {
+public:
+    using TControl::TControl;
+    TNotifyEvent OnPaint;
+    // The canvas of the paint in progress; it draws nowhere outside OnPaint.
+    TCanvas* Canvas() { return &canvas_; }
+    void SetProperty(const AnsiString& name, const PropValue& value, FormBinder& binder) override;
+    // Windows made later lie beneath earlier ones, so the backdrop moves down last.
+    void FormLoaded() override;
+
+protected:
+    WindowSpec Spec() const override;
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    TCanvas canvas_;
+    void Paint(HDC dc);
+};
