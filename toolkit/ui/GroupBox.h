@@ -8,4 +8,6 @@ public:
 
 protected:
     WindowSpec Spec() const override;
+    // The system's group box paints only its frame and caption; the inside is ours.
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 };

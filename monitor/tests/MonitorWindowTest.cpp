@@ -1,0 +1,405 @@
+// The monitor's main window in-process, against the Service Control Manager of the
+// prefix: the check loop, the automatic restart, the service display, hiding and
+// closing. The real timer is switched off; the tests send its ticks themselves, as the
+// system's timer message brings them.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+#include <string>
+#include <vector>
+#include "Application.h"
+#include "BitBtn.h"
+#include "Button.h"
+#include "Files.h"
+#include "Label.h"
+#include "ListBox.h"
+#include "Menus.h"
+#include "Panel.h"
+#include "ProgressBar.h"
+#include "R40gwmonitor.h"
+#include "Shape.h"
+#include "StatusBar.h"
+#include "TempDir.h"
+#include "TestGateway.h"
+#include "Timer.h"
+#include "TrayIcon.h"
+
+namespace {
+
+constexpr DWORD kMegabyte = 1024 * 1024;
+
+std::wstring WindowText(HWND window) {
+    wchar_t text[512] = {};
+    GetWindowTextW(window, text, 512);
+    return text;
+}
+
+struct MessageBoxCall {
+    AnsiString text, caption;
+    unsigned flags;
+};
+
+class MonitorWindow : public testing::Test {
+protected:
+    TempDir dir;
+    TestGateway gateway;
+    std::vector<MessageBoxCall> boxes;
+    int answer = IDYES;
+
+    void SetUp() override {
+        SetProgramDirectoryForTests(dir.Path());
+        Application.OnMessageBox = [this](const AnsiString& text, const AnsiString& caption, unsigned flags) {
+            boxes.push_back({text, caption, flags});
+            return answer;
+        };
+    }
+
+    void TearDown() override {
+        Application.DestroyForms();
+        R40Mon = nullptr;
+        Application.OnMessageBox = nullptr;
+        GatewayService.MeasureWorkingSetForTests = nullptr;
+        SetProgramDirectoryForTests("");
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}  // left by a close
+    }
+
+    // Created as the program's entry creates it, and shown as its message loop does.
+    TR40Mon& Open() {
+        Application.CreateForm(R40Mon);
+        R40Mon->Timer1->SetEnabled(false);
+        R40Mon->Show();
+        return *R40Mon;
+    }
+
+    void Tick(int count = 1) {
+        for (int i = 0; i < count; ++i)
+            SendMessageW(R40Mon->Timer1->Handle(), WM_TIMER, R40Mon->Timer1->Id(), 0);
+    }
+
+    std::wstring PanelText(int index) {
+        wchar_t text[256] = {};
+        SendMessageW(R40Mon->StatusBar1->Handle(), SB_GETTEXTW, index, reinterpret_cast<LPARAM>(text));
+        return text;
+    }
+
+    int BarPosition() { return static_cast<int>(SendMessageW(R40Mon->ProgressBar1->Handle(), PBM_GETPOS, 0, 0)); }
+
+    bool Enabled(TControl* control) { return IsWindowEnabled(control->Handle()) != FALSE; }
+
+    // The service's process measured as `bytes`; a stopped service still measures 0.
+    void MeasureAs(DWORD bytes) {
+        GatewayService.MeasureWorkingSetForTests = [bytes](DWORD processId) { return processId ? bytes : 0u; };
+    }
+
+    // Sends ticks a tenth of a second apart until the service runs a process other than
+    // `oldProcess`; false when it has not within the time.
+    bool TickUntilRunningAgain(DWORD oldProcess, DWORD timeoutMs = 20000) {
+        ULONGLONG end = GetTickCount64() + timeoutMs;
+        while (GetTickCount64() < end) {
+            if (gateway.State() == SERVICE_RUNNING && gateway.ProcessId() != oldProcess) return true;
+            Sleep(100);
+            Tick();
+        }
+        return false;
+    }
+};
+
+// ---- start-up and the countdown ----
+
+TEST_F(MonitorWindow, OpensWithItsLayoutAndNothingRefreshedYet) {
+    TR40Mon& form = Open();
+    EXPECT_EQ(Application.MainForm, &form);
+    EXPECT_EQ(WindowText(form.Handle()), L"Монитор шлюза RAX40GW");
+    EXPECT_EQ(form.ClientWidth(), 585);
+    EXPECT_EQ(form.ClientHeight(), 430);
+    EXPECT_NE(GetWindowLongPtrW(form.Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
+    EXPECT_EQ(form.Period, 5);
+    EXPECT_EQ(form.Size, 50);
+    EXPECT_EQ(form.RestartCnt, 0);
+    EXPECT_TRUE(form.mLog->Checked());
+    EXPECT_EQ(form.LogFileName, dir.Path() + "R40GWmonitor.txt");
+    EXPECT_EQ(SendMessageW(form.ProgressBar1->Handle(), PBM_GETRANGE, FALSE, 0), 50);
+    EXPECT_EQ(WindowText(form.LabelRestartCnt->Handle()), L"---");
+    EXPECT_EQ(WindowText(form.LabelRestartCntSeans->Handle()), L"---");
+    EXPECT_EQ(WindowText(form.BitBtnStop->Handle()), L"     Стоп");
+    EXPECT_EQ(WindowText(form.BitBtnStart->Handle()), L"     Старт");
+    EXPECT_EQ(WindowText(form.Button1->Handle()), L"&Спрятать");
+    EXPECT_EQ(form.mHide->Caption(), "&Спрятать");
+    EXPECT_EQ(form.mClose->Caption(), "&Завершить");
+    EXPECT_EQ(form.pmShow->Caption(), "&Открыть");
+    EXPECT_EQ(form.pmClose->Caption(), "&Завершить");
+    EXPECT_EQ(form.ShapeDorn->Hint(), "Контроль программы Dorn 4");
+    EXPECT_EQ(form.ShapeDorn->BrushColor(), clGray);
+    EXPECT_EQ(form.ListBox1->Font.Name, "Courier New");
+    EXPECT_EQ(form.Panel1->Height(), 74);
+    EXPECT_EQ(form.Panel1->Top() + form.Panel1->Height(), form.StatusBar1->Top());
+    EXPECT_EQ(SendMessageW(form.StatusBar1->Handle(), SB_GETPARTS, 0, 0), 3);
+    EXPECT_EQ(PanelText(2), L"");
+}
+
+TEST_F(MonitorWindow, FirstTickChecksBeforeAnyRefresh) {
+    gateway.Install();
+    TR40Mon& form = Open();
+
+    Tick();
+    EXPECT_EQ(form.CheckCountdown, 300);
+    EXPECT_EQ(PanelText(2), L"");  // the check leaves the countdown panel alone
+    EXPECT_EQ(WindowText(form.LabelRestartCnt->Handle()), L"---");
+    EXPECT_EQ(form.ShapeDorn->Hint(), "Контроль программы Dorn 4");
+
+    Tick();  // 299 left: odd, so the window is refreshed
+    EXPECT_EQ(PanelText(2), L"До проверки: 299 сек");
+    EXPECT_EQ(WindowText(form.LabelRestartCnt->Handle()), L"0");
+    EXPECT_EQ(WindowText(form.LabelRestartCntSeans->Handle()), L"0");
+    EXPECT_EQ(PanelText(1), L"Dorn4: Не работает...");
+    EXPECT_EQ(form.ShapeDorn->Hint(), "Dorn4: Не работает...");
+    EXPECT_EQ(form.ShapeDorn->BrushColor(), clGray);
+}
+
+struct PeriodRow {
+    int32_t period;
+    const wchar_t* afterCheck;  // panel 2 on the tick after a check
+    int ticksBetweenChecks;
+};
+
+class MonitorPeriod : public MonitorWindow, public testing::WithParamInterface<PeriodRow> {};
+
+TEST_P(MonitorPeriod, ChecksComeOnTheTickThatFindsTheCountAtZero) {
+    TR40Mon& form = Open();
+    form.Period = GetParam().period;
+    Tick();  // the first check
+    Tick();
+    EXPECT_EQ(PanelText(2), GetParam().afterCheck);
+    Tick(GetParam().ticksBetweenChecks - 2);
+    EXPECT_EQ(form.CheckCountdown, 0);
+    EXPECT_EQ(PanelText(2), L"До проверки: 0 сек");
+    Tick();  // the next check
+    EXPECT_EQ(form.CheckCountdown, GetParam().ticksBetweenChecks - 1);
+    EXPECT_EQ(PanelText(2), L"До проверки: 0 сек");
+}
+
+INSTANTIATE_TEST_SUITE_P(Periods, MonitorPeriod,
+                         testing::Values(PeriodRow{5, L"До проверки: 299 сек", 301},
+                                         PeriodRow{0, L"До проверки: 59 сек", 61},
+                                         PeriodRow{1, L"До проверки: 59 сек", 61}));
+
+TEST_F(MonitorWindow, NegativePeriodCountsOnBelowZeroWithoutFurtherChecks) {
+    TR40Mon& form = Open();
+    form.Period = -1;
+    Tick();
+    EXPECT_EQ(form.CheckCountdown, -60);
+    Tick();
+    EXPECT_EQ(PanelText(2), L"До проверки: -61 сек");
+    EXPECT_EQ(WindowText(form.LabelRestartCnt->Handle()), L"0");  // -61 is odd: refreshed
+    Tick(100);
+    EXPECT_EQ(form.CheckCountdown, -161);
+}
+
+// ---- the service as the window shows it ----
+
+TEST_F(MonitorWindow, StoppedServiceShowsNoMemoryAndOnlyStart) {
+    gateway.Install();
+    TR40Mon& form = Open();
+    EXPECT_EQ(WindowText(form.LabelInfo->Handle()), L"Память Rax40 Gateway: 0 кБайт...");
+    EXPECT_EQ(BarPosition(), 0);
+    EXPECT_EQ(PanelText(0), L"Rax40GW: Остановлен");
+    EXPECT_FALSE(Enabled(form.BitBtnStop));
+    EXPECT_TRUE(Enabled(form.BitBtnStart));
+}
+
+TEST_F(MonitorWindow, MissingServiceShowsTheReasonAndNoButtons) {
+    TR40Mon& form = Open();
+    EXPECT_EQ(WindowText(form.LabelInfo->Handle()), L"Память Rax40 Gateway: Сервис не найден...");
+    EXPECT_EQ(PanelText(0), L"Rax40GW: Состояние неизвестно");
+    EXPECT_EQ(BarPosition(), 0);
+    EXPECT_FALSE(Enabled(form.BitBtnStop));
+    EXPECT_FALSE(Enabled(form.BitBtnStart));
+}
+
+TEST_F(MonitorWindow, RunningServiceShowsItsMemoryInKilobytesAndWholeMegabytes) {
+    gateway.InstallRunning();
+    MeasureAs(1572864);
+    TR40Mon& form = Open();
+    EXPECT_EQ(WindowText(form.LabelInfo->Handle()), L"Память Rax40 Gateway: 1536 кБайт...");
+    EXPECT_EQ(BarPosition(), 1);
+    EXPECT_EQ(PanelText(0), L"Rax40GW: Выполняется");
+    EXPECT_TRUE(Enabled(form.BitBtnStop));
+    EXPECT_FALSE(Enabled(form.BitBtnStart));
+}
+
+TEST_F(MonitorWindow, StopAndStartButtonsDriveTheService) {
+    gateway.InstallRunning("--stop-delay-ms 3000");
+    TR40Mon& form = Open();
+
+    SendMessageW(form.BitBtnStop->Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(PanelText(0), L"Rax40GW: Останавливается");
+    EXPECT_FALSE(Enabled(form.BitBtnStop));
+    EXPECT_TRUE(Enabled(form.BitBtnStart));
+    ASSERT_TRUE(gateway.WaitForState(SERVICE_STOPPED));
+
+    SendMessageW(form.BitBtnStart->Handle(), BM_CLICK, 0, 0);
+    EXPECT_TRUE(gateway.WaitForState(SERVICE_RUNNING));
+}
+
+// ---- the memory check and the automatic restart ----
+
+struct LimitRow {
+    DWORD workingSet;
+    bool restarts;
+};
+
+class MonitorLimit : public MonitorWindow, public testing::WithParamInterface<LimitRow> {};
+
+// The limit is in whole megabytes: 50 is not above a Size of 50, 51 is.
+TEST_P(MonitorLimit, RestartsOnlyAboveTheLimit) {
+    gateway.InstallRunning();
+    DWORD before = gateway.ProcessId();
+    MeasureAs(GetParam().workingSet);
+    TR40Mon& form = Open();
+
+    Tick();
+    int restarts = GetParam().restarts ? 1 : 0;
+    EXPECT_EQ(form.RestartCnt, restarts);
+    EXPECT_EQ(form.RestartCntSeans, restarts);
+    if (GetParam().restarts) {
+        EXPECT_EQ(WindowText(form.LabelRestartCnt->Handle()), L"1");
+        EXPECT_EQ(WindowText(form.LabelRestartCntSeans->Handle()), L"1");
+        EXPECT_TRUE(TickUntilRunningAgain(before));
+    } else {
+        EXPECT_EQ(WindowText(form.LabelRestartCnt->Handle()), L"---");
+        Sleep(300);
+        EXPECT_EQ(gateway.State(), static_cast<DWORD>(SERVICE_RUNNING));
+        EXPECT_EQ(gateway.ProcessId(), before);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Megabytes, MonitorLimit,
+                         testing::Values(LimitRow{50 * kMegabyte + kMegabyte - 1, false},
+                                         LimitRow{51 * kMegabyte, true}));
+
+struct RestartRow {
+    const char* label;
+    const char* arguments;
+    bool hidden;
+};
+
+void PrintTo(const RestartRow& row, std::ostream* out) { *out << row.label; }
+
+class MonitorRestart : public MonitorWindow, public testing::WithParamInterface<RestartRow> {};
+
+// A gateway holding 60 MB is stopped and runs again in a new process; a slow stop gets
+// its start once it has stopped, while the ticks go on counting down.
+TEST_P(MonitorRestart, OverLimitGatewayIsStoppedAndRunsAgain) {
+    gateway.InstallRunning(GetParam().arguments);
+    DWORD before = gateway.ProcessId();
+    TR40Mon& form = Open();
+    if (GetParam().hidden) SendMessageW(form.Button1->Handle(), BM_CLICK, 0, 0);
+
+    ULONGLONG tickStarted = GetTickCount64();
+    Tick();
+    EXPECT_LT(GetTickCount64() - tickStarted, 1000u) << "the check tick waited for the stop";
+    EXPECT_EQ(form.RestartCnt, 1);
+    EXPECT_EQ(form.RestartCntSeans, 1);
+    EXPECT_EQ(WindowText(form.LabelRestartCnt->Handle()), L"1");
+    EXPECT_EQ(WindowText(form.LabelRestartCntSeans->Handle()), L"1");
+
+    ASSERT_TRUE(TickUntilRunningAgain(before));
+    EXPECT_FALSE(form.GatewayStart.Pending());
+    EXPECT_LT(form.CheckCountdown, 300);
+    EXPECT_EQ(PanelText(2), L"До проверки: " + std::to_wstring(form.CheckCountdown) + L" сек");
+    EXPECT_EQ(form.ShapeDorn->Hint(), GetParam().hidden ? "Контроль программы Dorn 4" : "Dorn4: Не работает...");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Gateways, MonitorRestart,
+    testing::Values(RestartRow{"QuickStop", "--hold-mb 60", false},
+                    RestartRow{"SlowStop", "--hold-mb 60 --stop-delay-ms 3000", false},
+                    RestartRow{"SlowStopWindowHidden", "--hold-mb 60 --stop-delay-ms 3000", true}),
+    [](const testing::TestParamInfo<RestartRow>& info) { return std::string(info.param.label); });
+
+// A service that never finishes stopping gets its start request after the wait limit;
+// the system refuses it, and the monitor waits no longer.
+TEST_F(MonitorWindow, StartIsRequestedAnywayWhenTheStopOutlastsTheLimit) {
+    gateway.InstallRunning("--hold-mb 60 --stop-delay-ms 8000");
+    TR40Mon& form = Open();
+    form.GatewayStart.StopWaitLimitMs = 1000;
+
+    Tick();
+    EXPECT_TRUE(form.GatewayStart.Pending());
+    Sleep(1200);
+    Tick();
+    EXPECT_FALSE(form.GatewayStart.Pending());
+    EXPECT_EQ(gateway.State(), static_cast<DWORD>(SERVICE_STOP_PENDING));
+    EXPECT_TRUE(gateway.WaitForState(SERVICE_STOPPED));
+}
+
+// Closing while a restart still waits for the stop does not leave the gateway stopped.
+TEST_F(MonitorWindow, ClosingDuringARestartStillStartsTheGateway) {
+    gateway.InstallRunning("--hold-mb 60 --stop-delay-ms 2000");
+    DWORD before = gateway.ProcessId();
+    TR40Mon& form = Open();
+    Tick();
+    ASSERT_TRUE(form.GatewayStart.Pending());
+    answer = IDYES;
+    SendMessageW(form.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(Application.Terminated);
+    EXPECT_FALSE(form.GatewayStart.Pending());
+    EXPECT_TRUE(gateway.WaitForState(SERVICE_RUNNING));
+    EXPECT_NE(gateway.ProcessId(), before);
+}
+
+// ---- hiding, showing and closing ----
+
+TEST_F(MonitorWindow, HideLeavesTheTrayIconAndShowBringsTheWindowBack) {
+    gateway.Install();
+    TR40Mon& form = Open();
+    SendMessageW(form.Button1->Handle(), BM_CLICK, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(form.Handle()));
+    EXPECT_FALSE(form.Visible());
+    EXPECT_TRUE(form.TrayIcon1->Visible());
+
+    Tick(2);  // a hidden window counts down but is not refreshed
+    EXPECT_EQ(PanelText(2), L"До проверки: 299 сек");
+    EXPECT_EQ(WindowText(form.LabelRestartCnt->Handle()), L"---");
+
+    SendMessageW(form.TrayIcon1->Window(), TTrayIcon::CallbackMessage(), 0, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(IsWindowVisible(form.Handle()));
+    EXPECT_TRUE(form.Visible());
+    EXPECT_EQ(PanelText(0), L"Rax40GW: Остановлен");
+
+    SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(form.mHide->Command(), 0), 0);
+    EXPECT_FALSE(IsWindowVisible(form.Handle()));
+    SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(form.pmShow->Command(), 0), 0);
+    EXPECT_TRUE(IsWindowVisible(form.Handle()));
+}
+
+TEST_F(MonitorWindow, NoAtTheClosingQuestionKeepsEverything) {
+    TR40Mon& form = Open();
+    answer = IDNO;
+    SendMessageW(form.Handle(), WM_CLOSE, 0, 0);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Действительно закрыть приложение?...");
+    EXPECT_EQ(boxes[0].caption, "Монитор Rax40GW");
+    EXPECT_EQ(boxes[0].flags, static_cast<unsigned>(MB_YESNO));
+    EXPECT_TRUE(IsWindowVisible(form.Handle()));
+    EXPECT_FALSE(Application.Terminated);
+
+    SendMessageW(form.Button1->Handle(), BM_CLICK, 0, 0);  // hidden stays hidden
+    SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(form.mClose->Command(), 0), 0);
+    EXPECT_EQ(boxes.size(), 2u);
+    EXPECT_FALSE(IsWindowVisible(form.Handle()));
+    EXPECT_FALSE(Application.Terminated);
+}
+
+TEST_F(MonitorWindow, YesAtTheClosingQuestionEndsTheProgram) {
+    TR40Mon& form = Open();
+    answer = IDYES;
+    SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(form.pmClose->Command(), 0), 0);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, "Монитор Rax40GW");
+    EXPECT_FALSE(IsWindowVisible(form.Handle()));
+    EXPECT_TRUE(Application.Terminated);
+}
+
+}  // namespace
