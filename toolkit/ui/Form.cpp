@@ -104,9 +104,16 @@ void TForm::CreateHandle() {
         if (clientWidth_ >= 0) SetBoundsQuiet(Left(), Top(), r.right - r.left, Height());
         if (clientHeight_ >= 0) SetBoundsQuiet(Left(), Top(), Width(), r.bottom - r.top);
     }
+    // The system chooses the position only while it creates the window; SetWindowPos
+    // would take CW_USEDEFAULT as a coordinate far off the screen.
+    bool systemPlaces = Position == poDefault || Position == poDefaultPosOnly;
+    if (systemPlaces) SetBoundsQuiet(CW_USEDEFAULT, CW_USEDEFAULT, Width(), Height());
     TControl::CreateHandle();
-    if (Position == poDefault || Position == poDefaultPosOnly)
-        SetWindowPos(Handle(), nullptr, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (systemPlaces) {
+        RECT chosen;
+        GetWindowRect(Handle(), &chosen);
+        SetBoundsQuiet(chosen.left, chosen.top, Width(), Height());
+    }
 }
 
 void TForm::SetMenu(TMainMenu* menu) { menu_ = menu; }

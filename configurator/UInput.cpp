@@ -1,0 +1,3 @@
+#include "UInput.h"
+
+TFormInput::TFormInput() { Load("TFORMINPUT"); }

@@ -1,0 +1,3 @@
+#include "UnitPr.h"
+
+TFormPr::TFormPr() { Load("TFORMPR"); }

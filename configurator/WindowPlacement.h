@@ -1,0 +1,8 @@
+#pragma once
+// The main window's position, size and extended-view flag in the placement file.
+#include "Form.h"
+
+// Applies the stored placement to control and the stored view flag to the main window.
+void RestorePosition(TControl* control);
+// Stores the placement of form and the view flag of the main window.
+void SavePosition(TForm* form);
