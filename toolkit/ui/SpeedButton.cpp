@@ -1,6 +1,7 @@
 #include "SpeedButton.h"
 #include "Exception.h"
 #include "FormBinder.h"
+#include "PaintBox.h"
 
 TButtonLayout ParseButtonLayout(const PropValue& value) {
     const AnsiString& id = value.AsIdent();
@@ -24,12 +25,31 @@ void TSpeedButton::CommandNotify(WORD code) {
     if (code == BN_CLICKED) Click();
 }
 
+// A flat button shows what lies beneath it: its parent's colour and the painted
+// backdrops (paint boxes) behind it, such as the side panel's gradient.
+void TSpeedButton::PaintBackdrop(HDC dc, const RECT& r) {
+    FillRect(dc, &r, BackgroundBrush());
+    if (!Flat || !Parent()) return;
+    for (TControl* sibling : Parent()->Controls()) {
+        if (sibling == this) break;
+        auto* backdrop = dynamic_cast<TPaintBox*>(sibling);
+        if (!backdrop || !backdrop->Visible() || !backdrop->Handle()) continue;
+        int saved = SaveDC(dc);
+        IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
+        POINT origin;
+        GetViewportOrgEx(dc, &origin);
+        SetViewportOrgEx(dc, origin.x + backdrop->Left() - Left(), origin.y + backdrop->Top() - Top(), nullptr);
+        SendMessageW(backdrop->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+        RestoreDC(dc, saved);
+    }
+}
+
 bool TSpeedButton::DrawItem(DRAWITEMSTRUCT* item) {
     HDC dc = item->hDC;
     RECT r = item->rcItem;
     bool pressed = item->itemState & ODS_SELECTED;
     bool disabled = item->itemState & ODS_DISABLED;
-    FillRect(dc, &r, BackgroundBrush());
+    PaintBackdrop(dc, r);
     if (pressed) DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
     else if (!Flat) DrawEdge(dc, &r, EDGE_RAISED, BF_RECT);
     if (pressed) OffsetRect(&r, 1, 1);

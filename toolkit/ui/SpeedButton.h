@@ -28,4 +28,5 @@ protected:
 
 private:
     TGlyph glyph_;
+    void PaintBackdrop(HDC dc, const RECT& r);
 };

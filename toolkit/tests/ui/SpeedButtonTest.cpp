@@ -4,6 +4,9 @@
 #include <string>
 #include "Application.h"
 #include "Form.h"
+#include "OffscreenBitmap.h"
+#include "Panel.h"
+#include "PaintBox.h"
 #include "SpeedButton.h"
 
 namespace {
@@ -116,6 +119,60 @@ TEST(SpeedButton, AGlyphTheProgramDoesNotHaveIsRefused) {
     } catch (const EFormDefinitionError& e) {
         EXPECT_NE(e.Message.find("NO_SUCH_GLYPH"), std::string::npos) << e.Message;
     }
+}
+
+}  // namespace
+
+namespace {
+
+const std::string kBackdropDefinition = reinterpret_cast<const char*>(u8R"(
+object BackdropForm: TBackdropForm
+  ClientWidth = 200
+  ClientHeight = 200
+  object Side: TPanel
+    Align = alClient
+    BevelOuter = bvNone
+    object Backdrop: TPaintBox
+      Align = alClient
+      OnPaint = BackdropPaint
+    end
+    object Flat: TSpeedButton
+      Left = 20
+      Top = 30
+      Width = 100
+      Height = 50
+      Flat = True
+    end
+  end
+end
+)");
+
+// A paint box that paints every row in its own shade of red, below a flat button.
+class TBackdropForm : public TForm {
+public:
+    TPaintBox* Backdrop = nullptr;
+    TSpeedButton* Flat = nullptr;
+    TBackdropForm() {
+        Field(Backdrop, "Backdrop");
+        Field(Flat, "Flat");
+        Handler("BackdropPaint", &TBackdropForm::BackdropPaint);
+        LoadText(kBackdropDefinition);
+    }
+    void BackdropPaint(TObject*) {
+        for (int y = 0; y < Backdrop->Height(); ++y) {
+            Backdrop->Canvas()->Pen.Color = RGB(y, 0, 0);
+            Backdrop->Canvas()->MoveTo(0, y);
+            Backdrop->Canvas()->LineTo(Backdrop->Width(), y);
+        }
+    }
+};
+
+TEST(SpeedButtonBackdrop, AFlatButtonShowsThePaintedBackdropBeneathIt) {
+    TBackdropForm form;
+    OffscreenBitmap picture(100, 50, RGB(0, 0, 255));
+    picture.PrintClient(form.Flat->Handle());
+    EXPECT_EQ(picture.Pixel(2, 0), RGB(30, 0, 0));   // backdrop row 30
+    EXPECT_EQ(picture.Pixel(2, 45), RGB(75, 0, 0));  // backdrop row 75
 }
 
 }  // namespace
