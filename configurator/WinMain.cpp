@@ -18,6 +18,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     } catch (...) {
         Application.ShowException(Exception(""));
     }
-    Application.DestroyForms();
     return 0;
 }

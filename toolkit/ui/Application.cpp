@@ -8,6 +8,8 @@
 TApplication Application;
 TScreen Screen;
 
+TApplication::~TApplication() { DestroyForms(); }
+
 void TApplication::Initialize() {
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&icc);
@@ -45,6 +47,7 @@ void TApplication::Run() {
     if (!MainForm) return;
     MainForm->Show();
     while (!Terminated) HandleMessage();
+    DestroyForms();
 }
 
 namespace {

@@ -11,6 +11,7 @@ class TForm;
 
 class TApplication {
 public:
+    ~TApplication();
     void Initialize();
     // Creates a form; the reference is set before the form's constructor body runs, and
     // the first form created becomes the main window. OnCreate follows the constructor.
@@ -22,7 +23,8 @@ public:
         reference = form.get();
         AddForm(std::move(form));
     }
-    // Shows the main window and runs the message loop until the main window closes.
+    // Shows the main window and runs the message loop until the main window closes;
+    // then frees the forms.
     void Run();
     void ProcessMessages();
     void HandleMessage();

@@ -23,15 +23,15 @@ TColor ParseColor(const PropValue& value) {
 }
 
 HBRUSH BrushFor(TColor color) {
-    static std::map<TColor, HBRUSH> brushes;
-    auto& brush = brushes[color];
+    static auto* brushes = new std::map<TColor, HBRUSH>;
+    auto& brush = (*brushes)[color];
     if (!brush) brush = CreateSolidBrush(ColorToRGB(color));
     return brush;
 }
 
 HFONT TFont::Handle() const {
-    static std::map<std::tuple<AnsiString, int, bool>, HFONT> fonts;
-    auto& font = fonts[{Name, Height, Bold}];
+    static auto* fonts = new std::map<std::tuple<AnsiString, int, bool>, HFONT>;
+    auto& font = (*fonts)[{Name, Height, Bold}];
     if (!font) {
         LOGFONTW lf{};
         lf.lfHeight = Height;

@@ -3,8 +3,9 @@
 
 namespace {
 std::map<UINT, std::function<void()>>& Commands() {
-    static std::map<UINT, std::function<void()>> commands;
-    return commands;
+    // Never destroyed: menus of forms that outlive the program's end still release theirs.
+    static auto* commands = new std::map<UINT, std::function<void()>>;
+    return *commands;
 }
 }  // namespace
 

@@ -5,8 +5,9 @@
 
 namespace {
 std::map<UINT_PTR, TTimer*>& Timers() {
-    static std::map<UINT_PTR, TTimer*> timers;
-    return timers;
+    // Never destroyed: timers of forms that outlive the program's end still leave it.
+    static auto* timers = new std::map<UINT_PTR, TTimer*>;
+    return *timers;
 }
 
 LRESULT CALLBACK TimerWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
