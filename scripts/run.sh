@@ -19,27 +19,16 @@ cmake --build "$build" -j "$(nproc)" --target rax40gwcfg R40GWMon testgateway
 
 demo="$root/build/demo"
 mkdir -p "$demo"
-cp "$build/configurator/rax40gwcfg.exe" "$build/monitor/R40GWMon.exe" "$build/testhelpers/testgateway.exe" "$demo/"
+cp "$build/configurator/rax40gwcfg.exe" "$build/monitor/R40GWMon.exe" "$build/testhelpers/gateway_service/testgateway.exe" "$demo/"
 [ -f "$demo/rax40gw.conf" ] || cp "$root/demo/rax40gw.conf" "$demo/"
 [ -f "$demo/voice.ini" ] || cp "$root/demo/voice.ini" "$demo/"
 
 wine_prefix_ready
-start_program() {
-  wine_server_warm
-  (cd "$demo" && $WINE testgateway.exe --uninstall >/dev/null 2>&1 || true
-   $WINE testgateway.exe --install --hold-mb 20 >/dev/null 2>&1 || true
-   $WINE sc start "RAX40 Gateway" >/dev/null 2>&1 || true)
-  cd "$demo" && $WINE "$program.exe"
-}
 if [ -n "${DISPLAY:-}" ]; then
-  start_program
+  "$root/scripts/start-demo.sh" "$program"
 else
-  export -f start_program; export demo program
-  xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-    source "$0/scripts/wine-env.sh" "$1"
-    start_program & pid=$!
-    sleep 8
-    import -window root "$0/build/screenshot-$program.png" && echo "screenshot: $0/build/screenshot-$program.png"
-    kill $pid 2>/dev/null || true' "$root" "$root/build/wineprefix-demo"
+  xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "
+    '$root/scripts/start-demo.sh' $program & sleep 8
+    import -window root '$root/build/screenshot-$program.png' && echo 'screenshot: $root/build/screenshot-$program.png'"
 fi
 wineserver -k 2>/dev/null || true
