@@ -3,11 +3,11 @@
 // controls of its parent, as a backdrop for them. WM_PRINTCLIENT paints it into any
 // device context, which is how it can be drawn off the screen.
 #include "Canvas.h"
-#include "Control.h"
+#include "PaintedControl.h"
 
-class TPaintBox : public TControl {
+class TPaintBox : public TPaintedControl {
 public:
-    using TControl::TControl;
+    using TPaintedControl::TPaintedControl;
     TNotifyEvent OnPaint;
     // The canvas of the paint in progress; it draws nowhere outside OnPaint.
     TCanvas* Canvas() { return &canvas_; }
@@ -17,9 +17,8 @@ public:
 
 protected:
     WindowSpec Spec() const override;
-    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
     TCanvas canvas_;
-    void Paint(HDC dc);
+    void Paint(HDC dc) override;
 };

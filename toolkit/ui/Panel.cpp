@@ -30,17 +30,6 @@ void TPanel::Paint(HDC dc) {
     SelectObject(dc, old);
 }
 
-LRESULT TPanel::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_PAINT) {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(Handle(), &ps);
-        Paint(dc);
-        EndPaint(Handle(), &ps);
-        return 0;
-    }
-    return TControl::WndProc(msg, wParam, lParam);
-}
-
 TBevelCut ParseBevelCut(const PropValue& value) {
     const AnsiString& id = value.AsIdent();
     if (id == "bvNone") return bvNone;

@@ -1,22 +1,21 @@
 #pragma once
 // A container with a raised or lowered edge and an optional centred caption.
-#include "Control.h"
+#include "PaintedControl.h"
 
 enum TBevelCut { bvNone, bvLowered, bvRaised };
 
-class TPanel : public TControl {
+class TPanel : public TPaintedControl {
 public:
-    using TControl::TControl;
+    using TPaintedControl::TPaintedControl;
     TBevelCut BevelOuter = bvRaised;
     TBevelCut BevelInner = bvNone;
     void SetProperty(const AnsiString& name, const PropValue& value, FormBinder& binder) override;
 
 protected:
     WindowSpec Spec() const override;
-    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void Paint(HDC dc);
+    void Paint(HDC dc) override;
 };
 
 TBevelCut ParseBevelCut(const PropValue& value);

@@ -38,23 +38,6 @@ void TShape::Paint(HDC dc) {
     }
 }
 
-LRESULT TShape::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    switch (msg) {
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(Handle(), &ps);
-        Paint(dc);
-        EndPaint(Handle(), &ps);
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        if (lParam & PRF_ERASEBKGND) TControl::WndProc(WM_ERASEBKGND, wParam, 0);
-        Paint(reinterpret_cast<HDC>(wParam));
-        return 0;
-    }
-    return TControl::WndProc(msg, wParam, lParam);
-}
-
 namespace {
 TShapeType ParseShapeType(const AnsiString& id) {
     if (id == "stRectangle") return stRectangle;

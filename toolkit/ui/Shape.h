@@ -2,13 +2,13 @@
 // A filled figure (rectangle, rounded rectangle or ellipse) in the brush colour, outlined
 // with the pen. Its window text is its caption, or its name when it has none.
 #include "Canvas.h"
-#include "Control.h"
+#include "PaintedControl.h"
 
 enum TShapeType { stRectangle, stRoundRect, stEllipse };
 
-class TShape : public TControl {
+class TShape : public TPaintedControl {
 public:
-    using TControl::TControl;
+    using TPaintedControl::TPaintedControl;
     TShapeType Shape = stRectangle;
     TColor BrushColor() const { return brush_.Color; }
     void SetBrushColor(TColor color);
@@ -19,10 +19,9 @@ public:
 protected:
     WindowSpec Spec() const override;
     void CreateHandle() override;
-    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
     TBrush brush_;
     TPen pen_;
-    void Paint(HDC dc);
+    void Paint(HDC dc) override;
 };
