@@ -11,7 +11,7 @@ function(add_project_test name)
     target_link_libraries(${name} PRIVATE testsupport)
     add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
     # One wine prefix and one gateway service name for all: run them one by one.
-    set_tests_properties(${name} PROPERTIES RUN_SERIAL TRUE TIMEOUT 300)
+    set_tests_properties(${name} PROPERTIES RUN_SERIAL TRUE TIMEOUT 1500)
   else()
     target_link_libraries(${name} PRIVATE gtest_main)
     add_test(NAME ${name} COMMAND ${name} --gtest_color=no)

@@ -28,6 +28,9 @@ if [ "$TEST_ARCH" = x86_64 ]; then
   cmake -S "$root" -B "$testdir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" >/dev/null
   cmake --build "$testdir" -j "$jobs"
 fi
+# A fresh prefix for every run: no service or file of an earlier run is left in it.
+wineserver -k 2>/dev/null || true
+rm -rf "$WINEPREFIX"
 wine_prefix_ready
 rc=0
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '

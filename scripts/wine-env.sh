@@ -19,7 +19,12 @@ wine_prefix_ready() {
     wineserver -w
     # Services get a minute to start, and the shell an edit verb for text files.
     $WINE reg add 'HKLM\System\CurrentControlSet\Control' /v ServicesPipeTimeout /t REG_SZ /d 60000 /f </dev/null >/dev/null 2>&1
+    $WINE reg add 'HKCR\.txt' /ve /t REG_SZ /d txtfile /f </dev/null >/dev/null 2>&1
     $WINE reg add 'HKCR\txtfile\shell\edit\command' /ve /t REG_SZ /d '"C:\windows\system32\notepad.exe" "%1"' /f </dev/null >/dev/null 2>&1
+    # Programs run in a virtual desktop with its shell: without one, Wine waits 2 s for the
+    # missing taskbar whenever a shown window or a notification-area icon goes away.
+    $WINE reg add 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d shell /f </dev/null >/dev/null 2>&1
+    $WINE reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /t REG_SZ /d 1280x1024 /f </dev/null >/dev/null 2>&1
     wineserver -w
   fi
 }
