@@ -18,7 +18,14 @@ public:
     template <class T>
     void CreateForm(T*& reference) {
         pendingReference_ = [&reference](TForm* form) { reference = static_cast<T*>(form); };
-        std::unique_ptr<T> form(new T());
+        std::unique_ptr<T> form;
+        try {
+            form.reset(new T());
+        } catch (...) {
+            pendingReference_ = nullptr;
+            reference = nullptr;
+            throw;
+        }
         pendingReference_ = nullptr;
         reference = form.get();
         AddForm(std::move(form));

@@ -293,11 +293,15 @@ void TControl::ApplyAnchors(TControl* child, int width, int height) {
 }
 
 void TControl::SetBoundsQuiet(int left, int top, int width, int height) {
+    RecordBounds(left, top, width, height);
+    if (handle_) MoveWindow(handle_, left, top, width, height, TRUE);
+}
+
+void TControl::RecordBounds(int left, int top, int width, int height) {
     left_ = left;
     top_ = top;
     width_ = width;
     height_ = height;
-    if (handle_) MoveWindow(handle_, left, top, width, height, TRUE);
 }
 
 namespace {

@@ -114,6 +114,8 @@ protected:
     void RecordAnchors();
     // Moves the window without asking the parent to lay its children out again.
     void SetBoundsQuiet(int left, int top, int width, int height);
+    // Takes the bounds that the system gave the window, without moving it.
+    void RecordBounds(int left, int top, int width, int height);
 
     bool parentColor_ = true;
     bool parentFont_ = true;

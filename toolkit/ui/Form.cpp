@@ -91,6 +91,9 @@ WindowSpec TForm::Spec() const {
     case bsNone: style |= WS_POPUP; break;
     default: style |= WS_OVERLAPPEDWINDOW; break;
     }
+    if (!SystemMenu) style &= ~WS_SYSMENU;
+    if (!MinimizeBox) style &= ~WS_MINIMIZEBOX;
+    if (!MaximizeBox) style &= ~WS_MAXIMIZEBOX;
     if (StayOnTop) ex |= WS_EX_TOPMOST;
     if (Application.MainForm == this) ex |= WS_EX_APPWINDOW;  // the main window carries the taskbar button
     return {OwnClassName(), style, ex};
@@ -218,8 +221,26 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case kModalLoopStarted:
         if (modal_ && Application.OnModalShown) Application.OnModalShown(*this);
         return 0;
+    case WM_WINDOWPOSCHANGED:
+        FollowSystemBounds();
+        break;  // the default procedure goes on with WM_SIZE and WM_MOVE
     }
     return TControl::WndProc(msg, wParam, lParam);
+}
+
+// The operator moves and sizes the window with the mouse, the system maximises it: the
+// form's bounds follow. A minimised window keeps the bounds it will come back to.
+void TForm::FollowSystemBounds() {
+    RECT r;
+    if (IsIconic(Handle())) {
+        WINDOWPLACEMENT placement{};
+        placement.length = sizeof(placement);
+        if (!GetWindowPlacement(Handle(), &placement)) return;
+        r = placement.rcNormalPosition;
+    } else if (!GetWindowRect(Handle(), &r)) {
+        return;
+    }
+    RecordBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
 void TForm::SetBounds(int left, int top, int width, int height) {
@@ -279,7 +300,11 @@ void TForm::SetProperty(const AnsiString& name, const PropValue& value, FormBind
     else if (name == "ClientHeight") clientHeight_ = value.AsInt();
     else if (name == "Position") Position = ParsePosition(value.AsIdent());
     else if (name == "BorderStyle") BorderStyle = ParseBorderStyle(value.AsIdent());
-    else if (name == "FormStyle") StayOnTop = value.AsIdent() == "fsStayOnTop";
+    else if (name == "BorderIcons") {
+        SystemMenu = value.Has("biSystemMenu");
+        MinimizeBox = value.Has("biMinimize");
+        MaximizeBox = value.Has("biMaximize");
+    } else if (name == "FormStyle") StayOnTop = value.AsIdent() == "fsStayOnTop";
     else if (name == "Constraints.MinWidth") MinWidth = value.AsInt();
     else if (name == "Constraints.MinHeight") MinHeight = value.AsInt();
     else if (name == "Constraints.MaxWidth") MaxWidth = value.AsInt();

@@ -32,6 +32,8 @@ public:
     int ModalResult = mrNone;
     TPosition Position = poDesigned;
     TBorderStyle BorderStyle = bsSizeable;
+    // BorderIcons: which of the system menu, minimise and maximise boxes the caption has.
+    bool SystemMenu = true, MinimizeBox = true, MaximizeBox = true;
     bool StayOnTop = false;
     int MinWidth = 0, MinHeight = 0, MaxWidth = 0, MaxHeight = 0;
 
@@ -94,6 +96,7 @@ private:
     void LoadDefinition(const struct ObjectDefinition& def);
     void LoadChild(const struct ObjectDefinition& def, TComponent* container);
     void PlaceOnFirstShow();
+    void FollowSystemBounds();
     void KeepClientSizeWithMenu();
     void PressButton(TControl* button);
 };
