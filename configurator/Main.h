@@ -5,6 +5,7 @@
 #include "AnsiString.h"
 #include "Form.h"
 #include "Scm.h"
+#include "Thread.h"
 
 class TBevel;
 class TButton;
@@ -220,8 +221,19 @@ private:
     void FillStartTypes();
     void AttachService();
     void SelectStartType(DWORD startType);
+    void ShowRunButtonFor(int serviceState);
+    // action: the button's Tag, 0 start and 1 stop.
+    void ShowRunButton(int action, TImage* glyph, const AnsiString& hint);
     void WriteGridHeader();
     void ShowPanel(TPanel* panel);
+};
+
+// Restarts the gateway's service: stops it, waits two seconds and starts it. It runs at
+// once when made with TThread::Start<RAXThread>(); its creator waits for its handle and
+// then frees it.
+class RAXThread : public TThread {
+protected:
+    void Execute() override;
 };
 
 // The one service-control object, opened on the gateway's service by the main window.

@@ -32,8 +32,12 @@ bool ServiceControl::Close() {
     return true;
 }
 
+// The status is read into a record of its own first, so that a failed query leaves
+// Status as the last successful one delivered it.
 AnsiString ServiceControl::StatusText() {
-    if (!ServiceHandle || !QueryServiceStatus(ServiceHandle, &Status)) return "?";
+    SERVICE_STATUS current;
+    if (!ServiceHandle || !QueryServiceStatus(ServiceHandle, &current)) return "?";
+    Status = current;
     return ServiceStateText(Status.dwCurrentState);
 }
 
