@@ -1,5 +1,53 @@
 // The list of the running processes with their memory, in ListBox1.
+#include "ProcessList.h"
+#include <psapi.h>
+#include <cstdio>
+#include "ListBox.h"
 #include "R40gwmonitor.h"
 
-// Not filled yet: the list stays empty.
-void TR40Mon::ShowProcsExecute(TObject*) {}
+namespace {
+constexpr DWORD kMaxProcesses = 1024;  // ids beyond these are not listed
+constexpr DWORD kNameSize = 260;
+constexpr size_t kLineSize = 1024;
+}  // namespace
+
+AnsiString FormatProcessLine(const char* name, DWORD processId, int kilobytes) {
+    char line[kLineSize];
+    snprintf(line, sizeof(line), "%-40s  (PID: %4u): %8d кБ", name, static_cast<unsigned>(processId), kilobytes);
+    return line;
+}
+
+// A process that cannot be opened reads "<unknown>" with 0 kB; one whose modules
+// cannot be read keeps "<unknown>" with its memory.
+void AddProcessLine(DWORD processId, int index) {
+    char name[kNameSize] = "<unknown>";
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+    PROCESS_MEMORY_COUNTERS memory{};
+    memory.WorkingSetSize = 0;
+    if (process) {
+        HMODULE executable;  // the first module is the process's executable
+        DWORD needed;
+        if (EnumProcessModules(process, &executable, sizeof(executable), &needed))
+            GetModuleBaseNameA(process, executable, name, kNameSize);
+        GetProcessMemoryInfo(process, &memory, sizeof(memory));
+    }
+    AnsiString line = FormatProcessLine(name, processId, static_cast<int>(memory.WorkingSetSize / 1024));
+    TListBox* list = R40Mon->ListBox1;
+    if (index < list->Count()) list->SetItem(index, line);
+    else list->AddItem(line);
+    if (process) CloseHandle(process);
+}
+
+// Rebuilt in place, so the selection stays where it was; surplus lines go from the end.
+void TR40Mon::ShowProcsExecute(TObject*) {
+    DWORD ids[kMaxProcesses];
+    DWORD bytes = 0;
+    if (!EnumProcesses(ids, sizeof(ids), &bytes)) return;
+    int line = 0;
+    for (DWORD i = 0; i < bytes / sizeof(DWORD); ++i) {
+        if (ids[i] == 0) continue;
+        AddProcessLine(ids[i], line);
+        ++line;
+    }
+    while (ListBox1->Count() > line) ListBox1->DeleteItem(ListBox1->Count() - 1);
+}

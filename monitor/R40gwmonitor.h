@@ -92,6 +92,12 @@ public:
     // The start of the last automatic restart, held back until the service has stopped.
     DeferredGatewayStart GatewayStart;
 
+    // Dorn4's answer to the conversation query: kept in Dispatcher for the waiting query.
+    void OnDispatcherReply(TMessage& message);
+
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
 private:
     void RegisterComponents();
     void RegisterHandlers();

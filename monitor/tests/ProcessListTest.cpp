@@ -1,0 +1,207 @@
+// The process list of the monitor's main window: the line of one process, and the list
+// against the real processes of the prefix, refreshed by the ticks of the check loop.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <psapi.h>
+#include <optional>
+#include <string>
+#include <vector>
+#include "Application.h"
+#include "Files.h"
+#include "ListBox.h"
+#include "ProcessList.h"
+#include "R40gwmonitor.h"
+#include "TempDir.h"
+#include "TestGateway.h"
+#include "Timer.h"
+
+namespace {
+
+struct LineRow {
+    const char* name;
+    DWORD processId;
+    int kilobytes;
+    const char* line;
+};
+
+class ProcessLine : public testing::TestWithParam<LineRow> {};
+
+TEST_P(ProcessLine, PadsTheNameToFortyColumnsAndAlignsTheNumbers) {
+    const LineRow& row = GetParam();
+    EXPECT_EQ(FormatProcessLine(row.name, row.processId, row.kilobytes), row.line);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ProcessLine,
+    testing::Values(
+        LineRow{"explorer.exe", 1234, 20480, "explorer.exe                              (PID: 1234):    20480 кБ"},
+        // a longer name is not cut: it pushes the rest of the line to the right
+        LineRow{"gateway_watchdog_with_a_very_long_name_01.exe", 8, 0,
+                "gateway_watchdog_with_a_very_long_name_01.exe  (PID:    8):        0 кБ"},
+        // an id of five digits takes one column more
+        LineRow{"<unknown>", 12345, 512, "<unknown>                                 (PID: 12345):      512 кБ"}));
+
+// The process ids the system lists now, 0 left out.
+std::vector<DWORD> RunningProcessIds() {
+    DWORD ids[1024];
+    DWORD bytes = 0;
+    EXPECT_TRUE(EnumProcesses(ids, sizeof(ids), &bytes));
+    std::vector<DWORD> result;
+    for (DWORD i = 0; i < bytes / sizeof(DWORD); ++i)
+        if (ids[i] != 0) result.push_back(ids[i]);
+    return result;
+}
+
+// The id that a line shows after "(PID:".
+DWORD LineProcessId(const AnsiString& line) {
+    size_t at = line.find("(PID:");
+    return at == AnsiString::npos ? 0 : static_cast<DWORD>(std::stoul(line.substr(at + 5)));
+}
+
+// The part of a line before its kilobytes, which change from refresh to refresh.
+AnsiString NameAndId(const AnsiString& name, DWORD processId) {
+    AnsiString line = FormatProcessLine(name.c_str(), processId, 0);
+    return line.substr(0, line.rfind(':') + 1);
+}
+
+// This test program again, suspended: one process more until it is ended.
+class HelperProcess {
+public:
+    HelperProcess() {
+        char path[MAX_PATH];
+        GetModuleFileNameA(nullptr, path, MAX_PATH);
+        std::string command = std::string("\"") + path + "\" --gtest_list_tests";
+        STARTUPINFOA si{};
+        si.cb = sizeof(si);
+        EXPECT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                                   nullptr, &si, &info_));
+    }
+    ~HelperProcess() {
+        End();
+        CloseHandle(info_.hThread);
+        CloseHandle(info_.hProcess);
+    }
+    DWORD Id() const { return info_.dwProcessId; }
+    void End() {
+        TerminateProcess(info_.hProcess, 0);
+        WaitForSingleObject(info_.hProcess, 10000);
+    }
+
+private:
+    PROCESS_INFORMATION info_{};
+};
+
+class ProcessListWindow : public testing::Test {
+protected:
+    TempDir dir;
+    TestGateway gateway;
+
+    void SetUp() override {
+        SetProgramDirectoryForTests(dir.Path());
+        Application.OnMessageBox = [](const AnsiString&, const AnsiString&, unsigned) { return IDNO; };
+    }
+
+    void TearDown() override {
+        Application.DestroyForms();
+        R40Mon = nullptr;
+        Application.OnMessageBox = nullptr;
+        SetProgramDirectoryForTests("");
+    }
+
+    // Created as the program's entry creates it (FormCreate fills the list), shown, and
+    // past the first tick, which checks the memory.
+    TR40Mon& Open() {
+        Application.CreateForm(R40Mon);
+        R40Mon->Timer1->SetEnabled(false);
+        R40Mon->Show();
+        Tick();
+        return *R40Mon;
+    }
+
+    void Tick() { SendMessageW(R40Mon->Timer1->Handle(), WM_TIMER, R40Mon->Timer1->Id(), 0); }
+
+    // The ticks of the visible window up to the next one that leaves an odd count, which
+    // refreshes the window.
+    void RefreshByTimer() {
+        do Tick();
+        while ((R40Mon->CheckCountdown & 1) == 0);
+    }
+
+    std::vector<AnsiString> Lines() {
+        std::vector<AnsiString> lines;
+        for (int i = 0; i < R40Mon->ListBox1->Count(); ++i) lines.push_back(R40Mon->ListBox1->Item(i));
+        return lines;
+    }
+
+    std::vector<DWORD> ListedIds() {
+        std::vector<DWORD> ids;
+        for (const AnsiString& line : Lines()) ids.push_back(LineProcessId(line));
+        return ids;
+    }
+
+    // The list refreshed until it matches what the system lists right after (a process
+    // of the prefix may come or go in between); true when it did.
+    bool RefreshUntilListedAsRunning() {
+        for (int attempt = 0; attempt < 5; ++attempt) {
+            RefreshByTimer();
+            if (ListedIds() == RunningProcessIds()) return true;
+        }
+        return false;
+    }
+
+    std::optional<AnsiString> LineOf(DWORD processId) {
+        for (const AnsiString& line : Lines())
+            if (LineProcessId(line) == processId) return line;
+        return std::nullopt;
+    }
+};
+
+TEST_F(ProcessListWindow, ListsEveryProcessWithANonZeroIdInTheSystemsOrder) {
+    gateway.InstallRunning();
+    TR40Mon& form = Open();
+    EXPECT_GT(form.ListBox1->Count(), 2);  // filled when the window was created
+    ASSERT_TRUE(RefreshUntilListedAsRunning());
+
+    std::optional<AnsiString> own = LineOf(GetCurrentProcessId());
+    ASSERT_TRUE(own.has_value());
+    EXPECT_EQ(own->substr(0, own->rfind(':') + 1), NameAndId("monitor_tests.exe", GetCurrentProcessId()));
+    EXPECT_EQ(own->substr(own->size() - 3), " кБ");
+
+    std::optional<AnsiString> service = LineOf(gateway.ProcessId());
+    ASSERT_TRUE(service.has_value());
+    EXPECT_EQ(service->substr(0, service->rfind(':') + 1), NameAndId("testgateway.exe", gateway.ProcessId()));
+    int kilobytes = std::stoi(service->substr(service->rfind(':') + 1));
+    EXPECT_GT(kilobytes, 0);
+}
+
+TEST_F(ProcessListWindow, RefreshReplacesTheLinesInPlaceAndKeepsTheSelection) {
+    TR40Mon& form = Open();
+    ASSERT_GT(form.ListBox1->Count(), 2);
+    HWND list = form.ListBox1->Handle();
+    RECT item;
+    SendMessageW(list, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&item));
+    LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, point);  // the operator clicks the third line
+    SendMessageW(list, WM_LBUTTONUP, 0, point);
+    ASSERT_EQ(form.ListBox1->ItemIndex(), 2);
+    int count = form.ListBox1->Count();
+
+    RefreshByTimer();
+    EXPECT_EQ(form.ListBox1->ItemIndex(), 2);
+    EXPECT_EQ(form.ListBox1->Count(), count);
+}
+
+TEST_F(ProcessListWindow, AddsTheLineOfANewProcessAndDropsTheSurplusOnceItHasEnded) {
+    TR40Mon& form = Open();
+    HelperProcess helper;
+    ASSERT_TRUE(RefreshUntilListedAsRunning());
+    ASSERT_TRUE(LineOf(helper.Id()).has_value());
+    int withHelper = form.ListBox1->Count();
+
+    helper.End();
+    ASSERT_TRUE(RefreshUntilListedAsRunning());
+    EXPECT_FALSE(LineOf(helper.Id()).has_value());
+    EXPECT_EQ(form.ListBox1->Count(), withHelper - 1);
+}
+
+}  // namespace
