@@ -13,8 +13,6 @@
 namespace monitor_test {
 namespace {
 
-constexpr DWORD kMegabyte = 1024 * 1024;
-
 class DispatcherIndicator : public MonitorFixture {
 protected:
     TestDispatcher dorn4;

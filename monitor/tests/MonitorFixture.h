@@ -20,6 +20,8 @@
 
 namespace monitor_test {
 
+constexpr DWORD kMegabyte = 1024 * 1024;
+
 struct MessageBoxCall {
     AnsiString text, caption;
     unsigned flags;
@@ -51,6 +53,7 @@ protected:
         Application.DestroyForms();
         R40Mon = nullptr;
         Application.OnMessageBox = nullptr;
+        Application.OnModalShown = nullptr;
         GatewayService.MeasureWorkingSetForTests = nullptr;
         Dispatcher = DispatcherLink{};
         SetNowForTests(nullptr);
@@ -70,6 +73,12 @@ protected:
     void Tick(int count = 1) {
         for (int i = 0; i < count; ++i)
             SendMessageW(R40Mon->Timer1->Handle(), WM_TIMER, R40Mon->Timer1->Id(), 0);
+    }
+
+    // The close box of the main window, the closing question answered with `reply`.
+    void CloseAnswering(int reply) {
+        answer = reply;
+        SendMessageW(R40Mon->Handle(), WM_CLOSE, 0, 0);
     }
 
     // The menu item chosen as a user chooses it.

@@ -11,8 +11,6 @@
 namespace monitor_test {
 namespace {
 
-constexpr DWORD kMegabyte = 1024 * 1024;
-
 class MonitorLog : public MonitorFixture {
 protected:
     void SetUp() override {
@@ -27,11 +25,6 @@ protected:
 
     bool LogExists() { return dir.Exists("R40GWmonitor.txt"); }
     std::string Log() { return dir.Read("R40GWmonitor.txt"); }
-
-    void CloseAnswering(int reply) {
-        answer = reply;
-        SendMessageW(R40Mon->Handle(), WM_CLOSE, 0, 0);
-    }
 };
 
 struct EditorSearch {

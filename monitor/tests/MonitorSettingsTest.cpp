@@ -6,34 +6,17 @@
 #include <commctrl.h>
 #include <functional>
 #include <string>
-#include <vector>
-#include "Application.h"
 #include "BitBtn.h"
 #include "Edit.h"
-#include "Files.h"
 #include "GroupBox.h"
-#include "Menus.h"
+#include "MonitorFixture.h"
 #include "Panel.h"
 #include "ProgressBar.h"
-#include "R40gwmonitor.h"
-#include "TempDir.h"
-#include "TestGateway.h"
-#include "Timer.h"
 #include "UpDown.h"
 #include "Usetup.h"
 
+namespace monitor_test {
 namespace {
-
-std::wstring WindowText(HWND window) {
-    wchar_t text[512] = {};
-    GetWindowTextW(window, text, 512);
-    return text;
-}
-
-struct MessageBoxCall {
-    AnsiString text, caption;
-    unsigned flags;
-};
 
 // The operator replaces the edit's text by typing.
 void Type(TEdit* edit, const wchar_t* text) {
@@ -50,55 +33,14 @@ void PressKey(HWND window, WPARAM key) {
 void PressOk(TFSetup& dialog) { SendMessageW(dialog.BitBtn1->Handle(), BM_CLICK, 0, 0); }
 void PressCloseBox(TFSetup& dialog) { SendMessageW(dialog.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); }
 
-class MonitorSettings : public testing::Test {
+class MonitorSettings : public MonitorFixture {
 protected:
-    TempDir dir;
-    std::vector<MessageBoxCall> boxes;
-    int answer = IDYES;
-
-    void SetUp() override {
-        SetProgramDirectoryForTests(dir.Path());
-        Application.OnMessageBox = [this](const AnsiString& text, const AnsiString& caption, unsigned flags) {
-            boxes.push_back({text, caption, flags});
-            return answer;
-        };
-    }
-
-    void TearDown() override {
-        Application.DestroyForms();
-        R40Mon = nullptr;
-        Application.OnMessageBox = nullptr;
-        Application.OnModalShown = nullptr;
-        GatewayService.MeasureWorkingSetForTests = nullptr;
-        SetProgramDirectoryForTests("");
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}  // left by a close
-    }
-
     std::string SettingsPath() { return dir.File("R40GWmonitor.ini"); }
-
-    TR40Mon& Open() {
-        Application.CreateForm(R40Mon);
-        R40Mon->Timer1->SetEnabled(false);
-        R40Mon->Show();
-        return *R40Mon;
-    }
-
-    void Tick(int count = 1) {
-        for (int i = 0; i < count; ++i)
-            SendMessageW(R40Mon->Timer1->Handle(), WM_TIMER, R40Mon->Timer1->Id(), 0);
-    }
-
-    // The close box of the main window, answered with `reply`.
-    void CloseWindow(int reply) {
-        answer = reply;
-        SendMessageW(R40Mon->Handle(), WM_CLOSE, 0, 0);
-    }
 
     // "Настройка" chosen in the main menu; `operate` acts in the dialog once it is shown.
     void RunSetup(std::function<void(TFSetup&)> operate) {
         Application.OnModalShown = [operate](TForm& shown) { operate(static_cast<TFSetup&>(shown)); };
-        SendMessageW(R40Mon->Handle(), WM_COMMAND, MAKEWPARAM(R40Mon->mSetup->Command(), 0), 0);
+        Choose(R40Mon->mSetup);
         Application.OnModalShown = nullptr;
     }
 
@@ -110,7 +52,6 @@ protected:
 // ---- the settings file ----
 
 TEST_F(MonitorSettings, WithoutAFileTheDefaultsHoldAndTheConfirmedCloseWritesThemAll) {
-    TestGateway gateway;
     gateway.InstallRunning("--hold-mb 60");
     TR40Mon& form = Open();
     EXPECT_EQ(form.Period, 5);
@@ -120,9 +61,9 @@ TEST_F(MonitorSettings, WithoutAFileTheDefaultsHoldAndTheConfirmedCloseWritesThe
     Tick();  // above 50 MB: one restart
     ASSERT_EQ(form.RestartCnt, 1);
 
-    CloseWindow(IDNO);
+    CloseAnswering(IDNO);
     EXPECT_FALSE(dir.Exists("R40GWmonitor.ini"));
-    CloseWindow(IDYES);
+    CloseAnswering(IDYES);
     EXPECT_TRUE(Application.Terminated);
     EXPECT_EQ(dir.Read("R40GWmonitor.ini"), "[R40Mon]\r\nPeriod=5\r\nSize=50\r\nLog=1\r\nRestartCnt=1\r\n");
     EXPECT_TRUE(gateway.WaitForState(SERVICE_RUNNING));
@@ -168,8 +109,8 @@ TEST_F(MonitorSettings, LogSwitchedOffInTheFileWritesNoStartLineUntilSwitchedOnA
     EXPECT_FALSE(form.mLog->Checked());
     EXPECT_FALSE(dir.Exists("R40GWmonitor.txt"));
 
-    SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(form.mLog->Command(), 0), 0);  // "Вести журнал"
-    CloseWindow(IDYES);
+    Choose(form.mLog);  // "Вести журнал"
+    CloseAnswering(IDYES);
     EXPECT_EQ(GetPrivateProfileIntA("R40Mon", "Log", -1, SettingsPath().c_str()), 1);
 }
 
@@ -201,7 +142,7 @@ TEST_F(MonitorSettings, ARefusedWriteIsShownAndTheWindowStaysOpen) {
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
 
-    CloseWindow(IDYES);
+    CloseAnswering(IDYES);
     CloseHandle(held);
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[1].text, "Unable to write to " + SettingsPath());
@@ -210,7 +151,7 @@ TEST_F(MonitorSettings, ARefusedWriteIsShownAndTheWindowStaysOpen) {
     EXPECT_FALSE(Application.Terminated);
     EXPECT_EQ(dir.Read("R40GWmonitor.txt").find(" > Завершение программы..."), std::string::npos);
 
-    CloseWindow(IDYES);  // the operator tries again once the file is free
+    CloseAnswering(IDYES);  // the operator tries again once the file is free
     EXPECT_TRUE(Application.Terminated);
     EXPECT_EQ(dir.Read("R40GWmonitor.ini"), "[R40Mon]\r\nPeriod=5\r\nSize=50\r\nLog=1\r\nRestartCnt=0\r\n");
     EXPECT_NE(dir.Read("R40GWmonitor.txt").find(" > Завершение программы..."), std::string::npos);
@@ -319,10 +260,11 @@ TEST_F(MonitorSettings, DialogChangesReachTheFileOnlyAtAClosingAnsweredYes) {
         Type(d.Edit1, L"120");
         PressOk(d);
     });
-    CloseWindow(IDNO);
+    CloseAnswering(IDNO);
     EXPECT_FALSE(dir.Exists("R40GWmonitor.ini"));
-    CloseWindow(IDYES);
+    CloseAnswering(IDYES);
     EXPECT_EQ(dir.Read("R40GWmonitor.ini"), "[R40Mon]\r\nPeriod=10\r\nSize=120\r\nLog=1\r\nRestartCnt=0\r\n");
 }
 
 }  // namespace
+}  // namespace monitor_test

@@ -6,103 +6,24 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <string>
-#include <vector>
-#include "Application.h"
 #include "BitBtn.h"
 #include "Button.h"
-#include "Files.h"
 #include "Label.h"
 #include "ListBox.h"
-#include "Menus.h"
+#include "MonitorFixture.h"
 #include "Panel.h"
 #include "ProgressBar.h"
-#include "R40gwmonitor.h"
 #include "Shape.h"
-#include "StatusBar.h"
-#include "TempDir.h"
-#include "TestGateway.h"
-#include "Timer.h"
 #include "TrayIcon.h"
 
+namespace monitor_test {
 namespace {
 
-constexpr DWORD kMegabyte = 1024 * 1024;
-
-std::wstring WindowText(HWND window) {
-    wchar_t text[512] = {};
-    GetWindowTextW(window, text, 512);
-    return text;
-}
-
-struct MessageBoxCall {
-    AnsiString text, caption;
-    unsigned flags;
-};
-
-class MonitorWindow : public testing::Test {
+class MonitorWindow : public MonitorFixture {
 protected:
-    TempDir dir;
-    TestGateway gateway;
-    std::vector<MessageBoxCall> boxes;
-    int answer = IDYES;
-
-    void SetUp() override {
-        SetProgramDirectoryForTests(dir.Path());
-        Application.OnMessageBox = [this](const AnsiString& text, const AnsiString& caption, unsigned flags) {
-            boxes.push_back({text, caption, flags});
-            return answer;
-        };
-    }
-
-    void TearDown() override {
-        Application.DestroyForms();
-        R40Mon = nullptr;
-        Application.OnMessageBox = nullptr;
-        GatewayService.MeasureWorkingSetForTests = nullptr;
-        SetProgramDirectoryForTests("");
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}  // left by a close
-    }
-
-    // Created as the program's entry creates it, and shown as its message loop does.
-    TR40Mon& Open() {
-        Application.CreateForm(R40Mon);
-        R40Mon->Timer1->SetEnabled(false);
-        R40Mon->Show();
-        return *R40Mon;
-    }
-
-    void Tick(int count = 1) {
-        for (int i = 0; i < count; ++i)
-            SendMessageW(R40Mon->Timer1->Handle(), WM_TIMER, R40Mon->Timer1->Id(), 0);
-    }
-
-    std::wstring PanelText(int index) {
-        wchar_t text[256] = {};
-        SendMessageW(R40Mon->StatusBar1->Handle(), SB_GETTEXTW, index, reinterpret_cast<LPARAM>(text));
-        return text;
-    }
-
     int BarPosition() { return static_cast<int>(SendMessageW(R40Mon->ProgressBar1->Handle(), PBM_GETPOS, 0, 0)); }
 
     bool Enabled(TControl* control) { return IsWindowEnabled(control->Handle()) != FALSE; }
-
-    // The service's process measured as `bytes`; a stopped service still measures 0.
-    void MeasureAs(DWORD bytes) {
-        GatewayService.MeasureWorkingSetForTests = [bytes](DWORD processId) { return processId ? bytes : 0u; };
-    }
-
-    // Sends ticks a tenth of a second apart until the service runs a process other than
-    // `oldProcess`; false when it has not within the time.
-    bool TickUntilRunningAgain(DWORD oldProcess, DWORD timeoutMs = 20000) {
-        ULONGLONG end = GetTickCount64() + timeoutMs;
-        while (GetTickCount64() < end) {
-            if (gateway.State() == SERVICE_RUNNING && gateway.ProcessId() != oldProcess) return true;
-            Sleep(100);
-            Tick();
-        }
-        return false;
-    }
 };
 
 // ---- start-up and the countdown ----
@@ -341,8 +262,7 @@ TEST_F(MonitorWindow, ClosingDuringARestartStillStartsTheGateway) {
     TR40Mon& form = Open();
     Tick();
     ASSERT_TRUE(form.GatewayStart.Pending());
-    answer = IDYES;
-    SendMessageW(form.Handle(), WM_CLOSE, 0, 0);
+    CloseAnswering(IDYES);
     EXPECT_TRUE(Application.Terminated);
     EXPECT_FALSE(form.GatewayStart.Pending());
     EXPECT_TRUE(gateway.WaitForState(SERVICE_RUNNING));
@@ -368,16 +288,15 @@ TEST_F(MonitorWindow, HideLeavesTheTrayIconAndShowBringsTheWindowBack) {
     EXPECT_TRUE(form.Visible());
     EXPECT_EQ(PanelText(0), L"Rax40GW: Остановлен");
 
-    SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(form.mHide->Command(), 0), 0);
+    Choose(form.mHide);
     EXPECT_FALSE(IsWindowVisible(form.Handle()));
-    SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(form.pmShow->Command(), 0), 0);
+    Choose(form.pmShow);
     EXPECT_TRUE(IsWindowVisible(form.Handle()));
 }
 
 TEST_F(MonitorWindow, NoAtTheClosingQuestionKeepsEverything) {
     TR40Mon& form = Open();
-    answer = IDNO;
-    SendMessageW(form.Handle(), WM_CLOSE, 0, 0);
+    CloseAnswering(IDNO);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "Действительно закрыть приложение?...");
     EXPECT_EQ(boxes[0].caption, "Монитор Rax40GW");
@@ -386,7 +305,7 @@ TEST_F(MonitorWindow, NoAtTheClosingQuestionKeepsEverything) {
     EXPECT_FALSE(Application.Terminated);
 
     SendMessageW(form.Button1->Handle(), BM_CLICK, 0, 0);  // hidden stays hidden
-    SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(form.mClose->Command(), 0), 0);
+    Choose(form.mClose);
     EXPECT_EQ(boxes.size(), 2u);
     EXPECT_FALSE(IsWindowVisible(form.Handle()));
     EXPECT_FALSE(Application.Terminated);
@@ -395,7 +314,7 @@ TEST_F(MonitorWindow, NoAtTheClosingQuestionKeepsEverything) {
 TEST_F(MonitorWindow, YesAtTheClosingQuestionEndsTheProgram) {
     TR40Mon& form = Open();
     answer = IDYES;
-    SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(form.pmClose->Command(), 0), 0);
+    Choose(form.pmClose);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].caption, "Монитор Rax40GW");
     EXPECT_FALSE(IsWindowVisible(form.Handle()));
@@ -403,3 +322,4 @@ TEST_F(MonitorWindow, YesAtTheClosingQuestionEndsTheProgram) {
 }
 
 }  // namespace
+}  // namespace monitor_test

@@ -6,15 +6,11 @@
 #include <optional>
 #include <string>
 #include <vector>
-#include "Application.h"
-#include "Files.h"
 #include "ListBox.h"
+#include "MonitorFixture.h"
 #include "ProcessList.h"
-#include "R40gwmonitor.h"
-#include "TempDir.h"
-#include "TestGateway.h"
-#include "Timer.h"
 
+namespace monitor_test {
 namespace {
 
 struct LineRow {
@@ -91,34 +87,20 @@ private:
     PROCESS_INFORMATION info_{};
 };
 
-class ProcessListWindow : public testing::Test {
+class ProcessListWindow : public MonitorFixture {
 protected:
-    TempDir dir;
-    TestGateway gateway;
-
     void SetUp() override {
-        SetProgramDirectoryForTests(dir.Path());
-        Application.OnMessageBox = [](const AnsiString&, const AnsiString&, unsigned) { return IDNO; };
+        MonitorFixture::SetUp();
+        answer = IDNO;
     }
 
-    void TearDown() override {
-        Application.DestroyForms();
-        R40Mon = nullptr;
-        Application.OnMessageBox = nullptr;
-        SetProgramDirectoryForTests("");
-    }
-
-    // Created as the program's entry creates it (FormCreate fills the list), shown, and
-    // past the first tick, which checks the memory.
-    TR40Mon& Open() {
-        Application.CreateForm(R40Mon);
-        R40Mon->Timer1->SetEnabled(false);
-        R40Mon->Show();
+    // Opened as the program opens it (FormCreate fills the list), and past the first
+    // tick, which checks the memory.
+    TR40Mon& OpenPastTheFirstCheck() {
+        TR40Mon& form = Open();
         Tick();
-        return *R40Mon;
+        return form;
     }
-
-    void Tick() { SendMessageW(R40Mon->Timer1->Handle(), WM_TIMER, R40Mon->Timer1->Id(), 0); }
 
     // The ticks of the visible window up to the next one that leaves an odd count, which
     // refreshes the window.
@@ -158,7 +140,7 @@ protected:
 
 TEST_F(ProcessListWindow, ListsEveryProcessWithANonZeroIdInTheSystemsOrder) {
     gateway.InstallRunning();
-    TR40Mon& form = Open();
+    TR40Mon& form = OpenPastTheFirstCheck();
     EXPECT_GT(form.ListBox1->Count(), 2);  // filled when the window was created
     ASSERT_TRUE(RefreshUntilListedAsRunning());
 
@@ -175,7 +157,7 @@ TEST_F(ProcessListWindow, ListsEveryProcessWithANonZeroIdInTheSystemsOrder) {
 }
 
 TEST_F(ProcessListWindow, RefreshReplacesTheLinesInPlaceAndKeepsTheSelection) {
-    TR40Mon& form = Open();
+    TR40Mon& form = OpenPastTheFirstCheck();
     ASSERT_GT(form.ListBox1->Count(), 2);
     HWND list = form.ListBox1->Handle();
     RECT item;
@@ -192,7 +174,7 @@ TEST_F(ProcessListWindow, RefreshReplacesTheLinesInPlaceAndKeepsTheSelection) {
 }
 
 TEST_F(ProcessListWindow, AddsTheLineOfANewProcessAndDropsTheSurplusOnceItHasEnded) {
-    TR40Mon& form = Open();
+    TR40Mon& form = OpenPastTheFirstCheck();
     HelperProcess helper;
     ASSERT_TRUE(RefreshUntilListedAsRunning());
     ASSERT_TRUE(LineOf(helper.Id()).has_value());
@@ -205,3 +187,4 @@ TEST_F(ProcessListWindow, AddsTheLineOfANewProcessAndDropsTheSurplusOnceItHasEnd
 }
 
 }  // namespace
+}  // namespace monitor_test
