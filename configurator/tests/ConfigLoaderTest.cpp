@@ -6,27 +6,19 @@
 #include <string>
 #include <utility>
 #include <vector>
-#include "Application.h"
 #include "CheckBox.h"
 #include "ComboBox.h"
 #include "ConfigEntryTable.h"
+#include "ConfiguratorFixture.h"
 #include "Dialogs.h"
 #include "Edit.h"
-#include "Files.h"
 #include "ListBox.h"
-#include "Main.h"
 #include "RadioGroup.h"
 #include "StatusBar.h"
 #include "StringGrid.h"
-#include "TempDir.h"
 #include "UpDown.h"
 
 namespace {
-
-struct Notice {
-    AnsiString Text, Caption;
-    unsigned Flags;
-};
 
 // Everything a load may change, by name: the bound controls, the unit grid (with the
 // texts it keeps beyond its last row), the prefix list, the window's state and the
@@ -100,40 +92,9 @@ const char kBaseline[] =
     "[PollServer]\nBase Port=5000\n"
     "[ControlServer]\nPort=4000\nConnection Timeout=5\n";
 
-class ConfigLoaderTest : public testing::Test {
+// Start() loads rax40gw.conf when it is in the program directory.
+class ConfigLoaderTest : public configurator_test::ConfiguratorFixture {
 protected:
-    TempDir dir;
-    std::vector<Notice> notices;
-
-    void SetUp() override {
-        SetProgramDirectoryForTests(dir.Path());
-        dir.Write("voice.ini", "");
-        Application.OnMessageBox = [this](const AnsiString& text, const AnsiString& caption, unsigned flags) {
-            notices.push_back({text, caption, flags});
-            return IDOK;
-        };
-    }
-
-    void TearDown() override {
-        CloseWindow();
-        Application.OnMessageBox = nullptr;
-        SetProgramDirectoryForTests("");
-    }
-
-    // The window as the program creates it, loading rax40gw.conf when it is there.
-    TMainForm* Start() {
-        Application.CreateForm(MainForm);
-        return MainForm;
-    }
-
-    void CloseWindow() {
-        Application.DestroyForms();
-        MSG quit;
-        while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
-        GatewayControl.Close();
-    }
-
     // Started on the baseline file, as the program starts on its rax40gw.conf.
     TMainForm* StartOnBaseline() {
         dir.Write("rax40gw.conf", kBaseline);
@@ -396,7 +357,7 @@ TEST_F(ConfigLoaderTest, AMalformedNumberRaisesItsErrorAndLeavesTheConfiguration
 // The window's creation handler lets the error reach the application's error box.
 TEST_F(ConfigLoaderTest, AtStartAMalformedNumberIsShownInTheErrorBoxAndNothingIsLoaded) {
     State fresh = Snapshot(*Start());
-    CloseWindow();
+    CloseWindows();
     dir.Write("rax40gw.conf", kOtherFileHead + "[Audio]\nTxBuffer=ten" + kOtherFileTail);
     TMainForm* form = Start();
     ASSERT_EQ(notices.size(), 1u);

@@ -7,69 +7,25 @@
 #include <tuple>
 #include <utility>
 #include <vector>
-#include "Application.h"
 #include "ComboBox.h"
-#include "Files.h"
+#include "ConfiguratorFixture.h"
 #include "GroupBox.h"
 #include "Image.h"
 #include "Label.h"
-#include "Main.h"
 #include "MemoryPicture.h"
-#include "Menus.h"
 #include "PaintBox.h"
 #include "Panel.h"
 #include "SpeedButton.h"
 #include "StringGrid.h"
-#include "TempDir.h"
 #include "TestGateway.h"
 
 namespace {
-
-struct Notice {
-    AnsiString Text, Caption;
-    unsigned Flags;
-};
 
 bool HasVisibleStyle(TControl* control) {
     return (GetWindowLongPtrW(control->Handle(), GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
-class MainWindowTest : public testing::Test {
-protected:
-    TempDir dir;
-    std::vector<Notice> notices;
-
-    void SetUp() override {
-        SetProgramDirectoryForTests(dir.Path());
-        Application.OnMessageBox = [this](const AnsiString& text, const AnsiString& caption, unsigned flags) {
-            notices.push_back({text, caption, flags});
-            return IDOK;
-        };
-    }
-
-    void TearDown() override {
-        Application.DestroyForms();
-        MSG quit;
-        while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
-        GatewayControl.Close();
-        Application.OnMessageBox = nullptr;
-        SetProgramDirectoryForTests("");
-    }
-
-    // The window as the program creates it; voice.ini is put there first unless told not to.
-    TMainForm* Start(bool withVoiceIni = true) {
-        if (withVoiceIni) dir.Write("voice.ini", "");
-        Application.CreateForm(MainForm);
-        return MainForm;
-    }
-
-    void Click(TControl* button) { SendMessageW(button->Handle(), BM_CLICK, 0, 0); }
-    void Choose(TMenuItem* item) {
-        SendMessageW(MainForm->Handle(), WM_COMMAND, MAKEWPARAM(item->Command(), 0), 0);
-    }
-    void DoubleClick(TControl* label) { SendMessageW(label->Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, 0); }
-};
+using MainWindowTest = configurator_test::ConfiguratorFixture;
 
 TEST_F(MainWindowTest, EachSideButtonShowsItsPanelAloneFillingTheRoomBesideTheSidePanel) {
     TMainForm* form = Start();
@@ -196,8 +152,7 @@ TEST_F(MainWindowTest, WithTheServiceItsStartTypeIsSelectedAndItsPathShown) {
         EXPECT_NE(form->Label3->Caption().find(TestGateway::ExecutablePath()), AnsiString::npos)
             << form->Label3->Caption();
         EXPECT_TRUE(IsWindowEnabled(form->RunButton->Handle()));
-        Application.DestroyForms();
-        GatewayControl.Close();
+        CloseWindows();
         gateway.Remove();
     }
 }
@@ -221,7 +176,8 @@ TEST_F(MainWindowTest, MissingVoiceIniIsReportedAndNotCreated) {
     for (bool present : {false, true}) {
         notices.clear();
         DeleteFileAt(dir.File("voice.ini"));
-        Start(present);
+        if (present) PutVoiceIni();
+        Start();
         if (present) {
             EXPECT_TRUE(notices.empty());
         } else {

@@ -5,58 +5,38 @@
 #include <optional>
 #include <utility>
 #include <vector>
-#include "Application.h"
+#include "ConfiguratorFixture.h"
 #include "Dialogs.h"
 #include "Edit.h"
-#include "Files.h"
-#include "Main.h"
-#include "Menus.h"
 #include "SpeedButton.h"
-#include "TempDir.h"
 #include "Unicode.h"
 
 namespace {
 
-struct Notice {
-    AnsiString Text, Caption;
-    unsigned Flags;
-};
-
-class ManualsTest : public testing::Test {
+// The main window is created at set-up. The file dialog is a stand-in that records what
+// it is asked and answers for the operator: a real one would wait for someone to pick.
+class ManualsTest : public configurator_test::ConfiguratorFixture {
 protected:
-    TempDir dir;
-    std::vector<Notice> notices;
     std::vector<FileDialogRequest> dialogs;
     std::optional<AnsiString> dialogAnswer;  // what the operator picks; nothing for Cancel
 
     void SetUp() override {
-        SetProgramDirectoryForTests(dir.Path());
-        dir.Write("voice.ini", "");
-        Application.OnMessageBox = [this](const AnsiString& text, const AnsiString& caption, unsigned flags) {
-            notices.push_back({text, caption, flags});
-            return IDOK;
-        };
+        ConfiguratorFixture::SetUp();
         TFileDialog::OnShow = [this](const FileDialogRequest& request) {
             dialogs.push_back(request);
             return dialogAnswer;
         };
-        Application.CreateForm(MainForm);
+        Start();
     }
 
     void TearDown() override {
-        Application.DestroyForms();
-        GatewayControl.Close();
+        ConfiguratorFixture::TearDown();
         TFileDialog::OnShow = nullptr;
-        Application.OnMessageBox = nullptr;
-        SetProgramDirectoryForTests("");
     }
 
-    void Choose(TMenuItem* item) {
-        SendMessageW(MainForm->Handle(), WM_COMMAND, MAKEWPARAM(item->Command(), 0), 0);
-    }
     void ClickTraceButton() {
-        SendMessageW(MainForm->SpeedButtonAdd->Handle(), BM_CLICK, 0, 0);
-        SendMessageW(MainForm->SpeedButton1->Handle(), BM_CLICK, 0, 0);
+        Click(MainForm->SpeedButtonAdd);
+        Click(MainForm->SpeedButton1);
     }
     void TypeTraceName(const AnsiString& text) {
         SetWindowTextW(MainForm->EditLogTraces->Handle(), ToWide(text).c_str());

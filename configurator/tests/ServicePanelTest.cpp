@@ -8,14 +8,11 @@
 #include <string>
 #include <type_traits>
 #include <vector>
-#include "Application.h"
 #include "ComboBox.h"
-#include "Files.h"
+#include "ConfiguratorFixture.h"
 #include "Image.h"
 #include "Label.h"
-#include "Main.h"
 #include "SpeedButton.h"
-#include "TempDir.h"
 #include "TestGateway.h"
 #include "Timer.h"
 
@@ -43,35 +40,13 @@ DWORD StartTypeInManager(SC_HANDLE service) {
 
 DWORD StartTypeInManager(const std::string& name) { return StartTypeInManager(OpenGatewayService(name).get()); }
 
-class ServicePanelTest : public testing::Test {
+class ServicePanelTest : public configurator_test::ConfiguratorFixture {
 protected:
-    TempDir dir;
     TestGateway gateway;  // removed after TearDown has let go of the service
-    std::vector<AnsiString> notices;
     TMainForm* form = nullptr;
 
-    void SetUp() override {
-        SetProgramDirectoryForTests(dir.Path());
-        dir.Write("voice.ini", "");
-        Application.OnMessageBox = [this](const AnsiString& text, const AnsiString&, unsigned) {
-            notices.push_back(text);
-            return IDOK;
-        };
-    }
-
-    void TearDown() override {
-        Application.DestroyForms();
-        MSG quit;
-        while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
-        GatewayControl.Close();
-        Application.OnMessageBox = nullptr;
-        SetProgramDirectoryForTests("");
-    }
-
-    TMainForm* Start() {
-        Application.CreateForm(MainForm);
-        form = MainForm;
+    TMainForm* Start() override {
+        form = ConfiguratorFixture::Start();
         form->Timer->SetEnabled(false);
         return form;
     }

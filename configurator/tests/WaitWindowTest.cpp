@@ -7,38 +7,16 @@
 #include <cstring>
 #include <string>
 #include "Animate.h"
-#include "Application.h"
-#include "Files.h"
-#include "Main.h"
-#include "TempDir.h"
+#include "ConfiguratorFixture.h"
 #include "UnitPr.h"
 
 namespace {
 
-class WaitWindowTest : public testing::Test {
+class WaitWindowTest : public configurator_test::ConfiguratorFixture {
 protected:
-    TempDir dir;
-
-    void SetUp() override {
-        SetProgramDirectoryForTests(dir.Path());
-        dir.Write("voice.ini", "");
-        Application.OnMessageBox = [](const AnsiString&, const AnsiString&, unsigned) { return IDOK; };
-    }
-
-    void TearDown() override {
-        Application.DestroyForms();
-        MSG quit;
-        while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
-        GatewayControl.Close();
-        Application.OnMessageBox = nullptr;
-        SetProgramDirectoryForTests("");
-    }
-
     // As the program does: the main window first and shown, then the wait window.
     TFormPr* CreateOverShownMainWindow() {
-        Application.CreateForm(MainForm);
-        MainForm->Show();
+        Start()->Show();
         Application.CreateForm(FormPr);
         return FormPr;
     }

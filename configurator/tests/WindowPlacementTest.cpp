@@ -7,19 +7,10 @@
 #include <string>
 #include <utility>
 #include <vector>
-#include "Application.h"
-#include "Files.h"
+#include "ConfiguratorFixture.h"
 #include "GroupBox.h"
-#include "Main.h"
-#include "Menus.h"
-#include "TempDir.h"
 
 namespace {
-
-struct Notice {
-    AnsiString Text, Caption;
-    unsigned Flags;
-};
 
 struct Placement {
     int Left, Top, Width, Height;
@@ -62,39 +53,10 @@ std::vector<std::string> PlacementLines(const Placement& p, bool extended) {
             std::string("Check=") + (extended ? "1" : "0")};
 }
 
-class WindowPlacementTest : public testing::Test {
+class WindowPlacementTest : public configurator_test::ConfiguratorFixture {
 protected:
-    TempDir dir;
-    std::vector<Notice> notices;
-
-    void SetUp() override {
-        SetProgramDirectoryForTests(dir.Path());
-        dir.Write("voice.ini", "");
-        Application.OnMessageBox = [this](const AnsiString& text, const AnsiString& caption, unsigned flags) {
-            notices.push_back({text, caption, flags});
-            return IDOK;
-        };
-    }
-
-    void TearDown() override {
-        Application.DestroyForms();
-        MSG quit;
-        while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
-        Application.Terminated = false;
-        GatewayControl.Close();
-        Application.OnMessageBox = nullptr;
-        SetProgramDirectoryForTests("");
-    }
-
-    TMainForm* Start() {
-        Application.Terminated = false;
-        Application.CreateForm(MainForm);
-        return MainForm;
-    }
     void Restart() {
-        Application.DestroyForms();
-        GatewayControl.Close();
+        CloseWindows();
         Start();
     }
 
@@ -102,9 +64,6 @@ protected:
     void WriteIni(const std::string& text) const { dir.Write("Rax40gwcfg.ini", text); }
     std::vector<std::string> IniLines() const { return FilledLines(dir.Read("Rax40gwcfg.ini")); }
 
-    void Choose(TMenuItem* item) {
-        SendMessageW(MainForm->Handle(), WM_COMMAND, MAKEWPARAM(item->Command(), 0), 0);
-    }
     void PressCloseBox() { SendMessageW(MainForm->Handle(), WM_CLOSE, 0, 0); }
 };
 
@@ -152,16 +111,14 @@ TEST_F(WindowPlacementTest, StoredPlacementIsAppliedWithinTheMinimumSizeAndPulle
         EXPECT_FALSE(IsWindowVisible(form->Handle())) << c.what;
         EXPECT_EQ(FormPlacement(form), c.expected) << c.what;
         EXPECT_EQ(WindowPlacementOf(form), c.expected) << c.what;
-        Application.DestroyForms();
-        GatewayControl.Close();
+        CloseWindows();
     }
 }
 
 TEST_F(WindowPlacementTest, ValuesThatAreNoNumbersLeaveTheWindowAsItIs) {
     TMainForm* form = Start();
     Placement own = FormPlacement(form);
-    Application.DestroyForms();
-    GatewayControl.Close();
+    CloseWindows();
     WriteIni("[MainForm]\r\nTop=high\r\nLeft=\r\nHeight=12px\r\nWidth= \r\n[CheckBoxVid]\r\nCheck=yes\r\n");
     form = Start();
     EXPECT_EQ(form->Width(), own.Width);
@@ -189,8 +146,7 @@ TEST_F(WindowPlacementTest, StoredViewFlagIsAppliedBeforeTheWindowIsShown) {
         EXPECT_EQ((GetWindowLongPtrW(form->GroupBox8->Handle(), GWL_STYLE) & WS_VISIBLE) != 0, extended) << text;
         for (TGroupBox* box : {form->GroupBox3, form->GroupBox4, form->GroupBox2, form->GroupBox10})
             EXPECT_EQ(box->Width(), extended ? 513 : 810) << text << box->Name;
-        Application.DestroyForms();
-        GatewayControl.Close();
+        CloseWindows();
     }
 }
 
