@@ -7,16 +7,12 @@
 #include "UnitPr.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    try {
+    Application.RunEntry([] {
         Application.Initialize();
         Application.CreateForm(MainForm);
         Application.CreateForm(FormInput);
         Application.CreateForm(FormPr);
         Application.Run();
-    } catch (const Exception& e) {
-        Application.ShowException(e);
-    } catch (...) {
-        Application.ShowException(Exception(""));
-    }
+    });
     return 0;
 }

@@ -5,15 +5,11 @@
 #include "R40gwmonitor.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    try {
+    Application.RunEntry([] {
         Application.Initialize();
         Application.MainFormOnTaskBar = true;
         Application.CreateForm(R40Mon);
         Application.Run();
-    } catch (const Exception& e) {
-        Application.ShowException(e);
-    } catch (...) {
-        Application.ShowException(Exception(""));
-    }
+    });
     return 0;
 }

@@ -113,6 +113,16 @@ void TApplication::HandleException() {
     }
 }
 
+void TApplication::RunEntry(const std::function<void()>& steps) {
+    try {
+        steps();
+    } catch (const Exception& e) {
+        ShowException(e);
+    } catch (...) {
+        ShowException(Exception(""));
+    }
+}
+
 void ShowMessage(const AnsiString& text) { Application.MessageBox(text, Application.Title, MB_OK); }
 
 void Beep() { MessageBeep(0); }

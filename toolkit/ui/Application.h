@@ -52,6 +52,9 @@ public:
     void ShowException(const Exception& e);
     // Shows the exception being handled; call only inside a catch block.
     void HandleException();
+    // The steps of a program's entry: a toolkit exception that escapes them is shown in
+    // the error box, any other as a toolkit exception with an empty message.
+    void RunEntry(const std::function<void()>& steps);
 
     // Test seams: answer message boxes, and act in a modal form once its loop runs.
     std::function<int(const AnsiString& text, const AnsiString& caption, unsigned flags)> OnMessageBox;
