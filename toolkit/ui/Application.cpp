@@ -125,7 +125,10 @@ void TApplication::RunEntry(const std::function<void()>& steps) {
 
 void ShowMessage(const AnsiString& text) { Application.MessageBox(text, Application.Title, MB_OK); }
 
-void Beep() { MessageBeep(0); }
+void Beep() {
+    if (Application.OnBeep) Application.OnBeep();
+    else MessageBeep(0);
+}
 
 int TScreen::Width() const { return GetSystemMetrics(SM_CXSCREEN); }
 int TScreen::Height() const { return GetSystemMetrics(SM_CYSCREEN); }

@@ -59,6 +59,8 @@ public:
     // Test seams: answer message boxes, and act in a modal form once its loop runs.
     std::function<int(const AnsiString& text, const AnsiString& caption, unsigned flags)> OnMessageBox;
     std::function<void(TForm& form)> OnModalShown;
+    // Test seam: hears Beep() in place of the system's speaker.
+    std::function<void()> OnBeep;
 
     // Used by the TForm constructor.
     void BindPendingReference(TForm* form);
@@ -78,7 +80,7 @@ extern TApplication Application;
 
 // A plain notice: the text, the application's title as caption, one OK button.
 void ShowMessage(const AnsiString& text);
-// The system's default beep.
+// The system's default beep (MessageBeep with 0), or the test seam when one is installed.
 void Beep();
 
 enum TCursor { crDefault = 0, crHourGlass = -11 };
