@@ -4,7 +4,8 @@
 The files are committed; run this again only after changing a drawing:
     python3 configurator/forms/make_pictures.py
 Glyphs are 24-bit bitmaps whose bottom-left pixel gives the colour that the buttons
-leave transparent (KEY below).
+leave transparent (KEY below). The picture of the sound switching, of a few colours,
+is stored run-length encoded.
 """
 import math
 import os
@@ -105,6 +106,32 @@ def bmp_bytes(picture):
     header = struct.pack('<IiiHHIIiiII', 40, picture.width, picture.height, 1, 24, 0, len(data), 2835, 2835, 0, 0)
     file_header = struct.pack('<2sIHHI', b'BM', 14 + len(header) + len(data), 0, 0, 14 + len(header))
     return file_header + header + bytes(data)
+
+
+def bmp_rle8_bytes(picture):
+    """An 8-bit run-length encoded bottom-up BMP file: for pictures of few colours with
+    long runs, which then take a small part of the room of a 24-bit one."""
+    palette = sorted({colour for row in picture.pixels for colour in row})
+    if len(palette) > 256:
+        raise ValueError('more than 256 colours')
+    index = {colour: i for i, colour in enumerate(palette)}
+    data = bytearray()
+    for y in range(picture.height - 1, -1, -1):
+        row = [index[colour] for colour in picture.pixels[y]]
+        x = 0
+        while x < len(row):
+            run = 1
+            while x + run < len(row) and run < 255 and row[x + run] == row[x]:
+                run += 1
+            data += bytes((run, row[x]))
+            x += run
+        data += bytes((0, 0 if y else 1))  # end of line; end of bitmap after the top row
+    colours = b''.join(bytes((b, g, r, 0)) for r, g, b in palette)
+    header = struct.pack('<IiiHHIIiiII', 40, picture.width, picture.height, 1, 8, 1, len(data), 2835, 2835,
+                         len(palette), 0)
+    offset = 14 + len(header) + len(colours)
+    file_header = struct.pack('<2sIHHI', b'BM', offset + len(data), 0, 0, offset)
+    return file_header + header + colours + bytes(data)
 
 
 def ico_bytes(pictures):
@@ -317,10 +344,10 @@ def main():
         'MenuUserManual.bmp': small_page(BLUE, False),
         'StartGlyph.bmp': start_glyph(),
         'StopGlyph.bmp': stop_glyph(),
-        'SoundSwitching.bmp': sound_picture(),
     }
     for name, picture in bitmaps.items():
         write(name, bmp_bytes(picture))
+    write('SoundSwitching.bmp', bmp_rle8_bytes(sound_picture()))
     icon32 = Picture(32, 32)
     icon32.disc(16, 16, 14, NAVY)
     icon32.rect(9, 9, 23, 23, SILVER)
