@@ -1,7 +1,7 @@
 // The monitor's log "R40GWmonitor.txt" and the items of the menu "Журнал".
 #include <windows.h>
 #include <shellapi.h>
-#include <fstream>
+#include <cstdio>
 #include "DateTime.h"
 #include "Files.h"
 #include "Menus.h"
@@ -9,10 +9,14 @@
 
 // The file is opened for each line and closed again, so it can be read, edited or
 // deleted between two lines; a line that cannot be written is lost without a word.
+// C stdio rather than a file stream keeps the C++ locale machinery out of the program.
 void TR40Mon::WriteLog(const AnsiString& text) {
     if (!mLog->Checked()) return;
-    std::ofstream log(LogFileName, std::ios::out | std::ios::app);  // text mode: "\n" goes out as CR LF
-    log << DateTimeToStr(Now()) << text << '\n' << std::flush;
+    FILE* log = fopen(LogFileName.c_str(), "a");  // text mode: "\n" goes out as CR LF
+    if (!log) return;
+    AnsiString line = DateTimeToStr(Now()) + text + "\n";
+    fwrite(line.data(), 1, line.size(), log);
+    fclose(log);
 }
 
 void TR40Mon::mLogClick(TObject*) { mLog->SetChecked(!mLog->Checked()); }
