@@ -1,0 +1,29 @@
+// A short run of the service panel's timer and the restart worker: the process's
+// handles, window and drawing objects stay as they were after warm-up, and memory
+// barely moves. The long run is the endurance benchmark (configurator/benchmarks).
+#include <gtest/gtest.h>
+#include "ConfiguratorEndurance.h"
+#include "Label.h"
+
+namespace configurator_test {
+namespace {
+
+constexpr long long kMemorySlack = 64 * 1024;
+
+TEST_F(ConfiguratorEndurance, CountsStayFlatOverRestartsAndTicks) {
+    StartRun();
+    CountsLog log(stdout);
+    Run(log, 3, 200);
+
+    ProcessCounts growth = log.GrowthSince(warmUpTicks);
+    EXPECT_EQ(growth.Handles, 0) << CountsLog::Describe(growth);
+    EXPECT_EQ(growth.UserObjects, 0) << CountsLog::Describe(growth);
+    EXPECT_EQ(growth.GdiObjects, 0) << CountsLog::Describe(growth);
+    EXPECT_LE(growth.CommittedBytes, kMemorySlack) << CountsLog::Describe(growth);
+    // The ticks followed the restarts: the button went through both of its looks.
+    EXPECT_EQ(form->Label1->Caption(), "выполняется");
+    EXPECT_EQ(form->RunButton->Tag, 1);
+}
+
+}  // namespace
+}  // namespace configurator_test
