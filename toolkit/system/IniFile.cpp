@@ -82,3 +82,14 @@ void TIniFile::ReadSectionValues(const AnsiString& section, TStringList& lines) 
 void TIniFile::EraseSection(const AnsiString& section) {
     WriteProfile(section.c_str(), nullptr, nullptr, FileName);
 }
+
+void TIniFile::WriteSection(const AnsiString& section, const TStringList& lines) {
+    AnsiString block;  // each line ended by a zero byte, the block by another
+    for (const AnsiString& line : lines.Lines) {
+        block += line;
+        block += '\0';
+    }
+    block += '\0';
+    if (!WritePrivateProfileSectionA(section.c_str(), block.c_str(), FileName.c_str()))
+        throw EIniFileException("Unable to write to " + FileName);
+}
