@@ -1,6 +1,7 @@
 // The list of ЛОРК units in the unit grid: row r is unit r, its devices the section
 // "VoiceDevices:" + r of voice.ini.
 #include <cstdint>
+#include "Application.h"
 #include "Edit.h"
 #include "Files.h"
 #include "GroupBox.h"
@@ -83,12 +84,16 @@ void StoreUnitRow(TStringGrid* units, int row) {
     }
 }
 
-// A missing voice.ini holds no list to keep in step. The erase that the system refuses
-// throws (the error box shows it) before anything has changed; a renumbering that fails
-// has shown its notice and changed nothing, and the erased section is put back.
+// A missing voice.ini holds no list to keep in step: the operator is told that it could
+// not be opened, and the rows may move. The erase that the system refuses throws (the
+// error box shows it) before anything has changed; a renumbering that fails has shown its
+// notice and changed nothing, and the erased section is put back.
 bool RemoveVoiceSection(int unit) {
     AnsiString path = VoiceIniPath();
-    if (!FileExists(path)) return true;
+    if (!FileExists(path)) {
+        ShowMessage("Не удалось открыть файл " + path);
+        return true;
+    }
     TIniFile voice(path);
     AnsiString section = VoiceSectionName(unit);
     TStringList devices;
