@@ -5,7 +5,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
+#include <algorithm>
+#include <atomic>
 #include <string>
+#include <thread>
+#include <vector>
 #include "BitBtn.h"
 #include "Button.h"
 #include "Label.h"
@@ -255,18 +259,75 @@ TEST_F(MonitorWindow, StartIsRequestedAnywayWhenTheStopOutlastsTheLimit) {
     EXPECT_TRUE(gateway.WaitForState(SERVICE_STOPPED));
 }
 
-// Closing while a restart still waits for the stop does not leave the gateway stopped.
-TEST_F(MonitorWindow, ClosingDuringARestartStillStartsTheGateway) {
+// What another thread sees of the window while the window's thread is busy: whether each
+// message sent to it was answered in time, the service's panel and the cursor then.
+class WindowWatch {
+public:
+    explicit WindowWatch(TR40Mon& form) : thread_([this, &form] { Watch(form); }) {}
+    ~WindowWatch() { Stop(); }
+    void Stop() {
+        stop_ = true;
+        if (thread_.joinable()) thread_.join();
+    }
+    // Once the first message has been answered, a second close and a tick are posted.
+    bool postCloseAndTick = false;
+    std::vector<bool> answered;
+    std::vector<std::wstring> servicePanel;
+    std::vector<int> cursor;
+
+private:
+    void Watch(TR40Mon& form) {
+        while (!stop_) {
+            DWORD_PTR ignored;
+            bool ok = SendMessageTimeoutW(form.Handle(), WM_NULL, 0, 0, SMTO_NORMAL, 1000, &ignored) != 0;
+            answered.push_back(ok);
+            if (!ok) continue;
+            wchar_t text[128] = {};
+            SendMessageTimeoutW(form.StatusBar1->Handle(), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text), SMTO_NORMAL,
+                                1000, &ignored);
+            servicePanel.push_back(text);
+            cursor.push_back(Screen.Cursor());
+            if (postCloseAndTick && answered.size() == 1) {
+                PostMessageW(form.Handle(), WM_CLOSE, 0, 0);
+                PostMessageW(form.Timer1->Handle(), WM_TIMER, form.Timer1->Id(), 0);
+            }
+            Sleep(50);
+        }
+    }
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+
+// Closing while a restart still waits for the stop does not leave the gateway stopped;
+// meanwhile the window goes on answering and shows the service stopping under the
+// hourglass, and neither a second close nor a tick runs inside the wait.
+TEST_F(MonitorWindow, ClosingDuringARestartWaitsForTheStartWithTheWindowAnswering) {
     gateway.InstallRunning("--hold-mb 60 --stop-delay-ms 2000");
     DWORD before = gateway.ProcessId();
     TR40Mon& form = Open();
     Tick();
     ASSERT_TRUE(form.GatewayStart.Pending());
+
+    WindowWatch watch(form);
+    watch.postCloseAndTick = true;
     CloseAnswering(IDYES);
+    watch.Stop();
+
     EXPECT_TRUE(Application.Terminated);
     EXPECT_FALSE(form.GatewayStart.Pending());
     EXPECT_TRUE(gateway.WaitForState(SERVICE_RUNNING));
     EXPECT_NE(gateway.ProcessId(), before);
+
+    ASSERT_GE(watch.answered.size(), 2u);
+    watch.answered.pop_back();  // the last one may have come after the close
+    EXPECT_GE(watch.answered.size(), 10u);
+    EXPECT_TRUE(std::all_of(watch.answered.begin(), watch.answered.end(), [](bool ok) { return ok; }));
+    EXPECT_NE(std::find(watch.servicePanel.begin(), watch.servicePanel.end(), L"Rax40GW: Останавливается"),
+              watch.servicePanel.end());
+    EXPECT_TRUE(std::all_of(watch.cursor.begin(), watch.cursor.end(), [](int c) { return c == crHourGlass; }));
+    EXPECT_EQ(Screen.Cursor(), crDefault);
+    EXPECT_EQ(boxes.size(), 1u);               // the second close asked nothing
+    EXPECT_EQ(form.CheckCountdown, 300);       // and the tick did not count down
 }
 
 // ---- hiding, showing and closing ----
