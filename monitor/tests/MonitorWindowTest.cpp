@@ -123,35 +123,45 @@ TEST_F(MonitorWindow, NegativePeriodCountsOnBelowZeroWithoutFurtherChecks) {
 
 // ---- the service as the window shows it ----
 
-TEST_F(MonitorWindow, StoppedServiceShowsNoMemoryAndOnlyStart) {
-    gateway.Install();
+enum class Gateway { Missing, Stopped, RunningWith1536K };
+
+struct DisplayRow {
+    const char* label;
+    Gateway gateway;
+    const wchar_t* info;
+    int bar;
+    const wchar_t* servicePanel;
+    bool stopEnabled, startEnabled;
+};
+
+void PrintTo(const DisplayRow& row, std::ostream* out) { *out << row.label; }
+
+class MonitorDisplay : public MonitorWindow, public testing::WithParamInterface<DisplayRow> {};
+
+TEST_P(MonitorDisplay, ShowsTheServicesMemoryStateAndButtons) {
+    const DisplayRow& row = GetParam();
+    if (row.gateway == Gateway::Stopped) gateway.Install();
+    if (row.gateway == Gateway::RunningWith1536K) {
+        gateway.InstallRunning();
+        MeasureAs(1572864);
+    }
     TR40Mon& form = Open();
-    EXPECT_EQ(WindowText(form.LabelInfo->Handle()), L"Память Rax40 Gateway: 0 кБайт...");
-    EXPECT_EQ(BarPosition(), 0);
-    EXPECT_EQ(PanelText(0), L"Rax40GW: Остановлен");
-    EXPECT_FALSE(Enabled(form.BitBtnStop));
-    EXPECT_TRUE(Enabled(form.BitBtnStart));
+    EXPECT_EQ(WindowText(form.LabelInfo->Handle()), row.info);
+    EXPECT_EQ(BarPosition(), row.bar);  // whole megabytes
+    EXPECT_EQ(PanelText(0), row.servicePanel);
+    EXPECT_EQ(Enabled(form.BitBtnStop), row.stopEnabled);
+    EXPECT_EQ(Enabled(form.BitBtnStart), row.startEnabled);
 }
 
-TEST_F(MonitorWindow, MissingServiceShowsTheReasonAndNoButtons) {
-    TR40Mon& form = Open();
-    EXPECT_EQ(WindowText(form.LabelInfo->Handle()), L"Память Rax40 Gateway: Сервис не найден...");
-    EXPECT_EQ(PanelText(0), L"Rax40GW: Состояние неизвестно");
-    EXPECT_EQ(BarPosition(), 0);
-    EXPECT_FALSE(Enabled(form.BitBtnStop));
-    EXPECT_FALSE(Enabled(form.BitBtnStart));
-}
-
-TEST_F(MonitorWindow, RunningServiceShowsItsMemoryInKilobytesAndWholeMegabytes) {
-    gateway.InstallRunning();
-    MeasureAs(1572864);
-    TR40Mon& form = Open();
-    EXPECT_EQ(WindowText(form.LabelInfo->Handle()), L"Память Rax40 Gateway: 1536 кБайт...");
-    EXPECT_EQ(BarPosition(), 1);
-    EXPECT_EQ(PanelText(0), L"Rax40GW: Выполняется");
-    EXPECT_TRUE(Enabled(form.BitBtnStop));
-    EXPECT_FALSE(Enabled(form.BitBtnStart));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Services, MonitorDisplay,
+    testing::Values(DisplayRow{"Stopped", Gateway::Stopped, L"Память Rax40 Gateway: 0 кБайт...", 0,
+                               L"Rax40GW: Остановлен", false, true},
+                    DisplayRow{"Missing", Gateway::Missing, L"Память Rax40 Gateway: Сервис не найден...", 0,
+                               L"Rax40GW: Состояние неизвестно", false, false},
+                    DisplayRow{"Running", Gateway::RunningWith1536K, L"Память Rax40 Gateway: 1536 кБайт...", 1,
+                               L"Rax40GW: Выполняется", true, false}),
+    [](const testing::TestParamInfo<DisplayRow>& info) { return std::string(info.param.label); });
 
 TEST_F(MonitorWindow, StopAndStartButtonsDriveTheService) {
     gateway.InstallRunning("--stop-delay-ms 3000");
