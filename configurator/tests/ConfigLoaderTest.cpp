@@ -338,6 +338,7 @@ public:
               DisconnectNamedPipe(pipe_);
           }) {}
     ~BrokenOffFile() {
+        CloseHandle(CreateFileA(kPath, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));  // if no reader came
         server_.join();
         CloseHandle(pipe_);
     }

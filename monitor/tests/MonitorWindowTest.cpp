@@ -270,7 +270,8 @@ TEST_F(MonitorWindow, StartIsRequestedAnywayWhenTheStopOutlastsTheLimit) {
 }
 
 // What another thread sees of the window while the window's thread is busy: whether each
-// message sent to it was answered in time, the service's panel and the cursor then.
+// message sent to it was answered in time, the service's panel and the cursor then. Once
+// the first message has been answered, it posts a second close and a tick.
 class WindowWatch {
 public:
     explicit WindowWatch(TR40Mon& form) : thread_([this, &form] { Watch(form); }) {}
@@ -279,8 +280,6 @@ public:
         stop_ = true;
         if (thread_.joinable()) thread_.join();
     }
-    // Once the first message has been answered, a second close and a tick are posted.
-    bool postCloseAndTick = false;
     std::vector<bool> answered;
     std::vector<std::wstring> servicePanel;
     std::vector<int> cursor;
@@ -297,7 +296,7 @@ private:
                                 1000, &ignored);
             servicePanel.push_back(text);
             cursor.push_back(Screen.Cursor());
-            if (postCloseAndTick && answered.size() == 1) {
+            if (answered.size() == 1) {
                 PostMessageW(form.Handle(), WM_CLOSE, 0, 0);
                 PostMessageW(form.Timer1->Handle(), WM_TIMER, form.Timer1->Id(), 0);
             }
@@ -319,7 +318,6 @@ TEST_F(MonitorWindow, ClosingDuringARestartWaitsForTheStartWithTheWindowAnswerin
     ASSERT_TRUE(form.GatewayStart.Pending());
 
     WindowWatch watch(form);
-    watch.postCloseAndTick = true;
     CloseAnswering(IDYES);
     watch.Stop();
 
