@@ -9,6 +9,7 @@
 #include "StatusBar.h"
 #include "StringGrid.h"
 #include "SysUtils.h"
+#include "Unicode.h"
 
 namespace {
 
@@ -59,7 +60,7 @@ void ApplyLoadedConfiguration(TMainForm& form, const AnsiString& path, const Loa
     for (const AnsiString& prefix : loaded.Prefixes) form.ListBoxPrefixes->AddItem(prefix);
     ShowDevicesComments(form, loaded.DevicesComments);
 
-    form.StatusBar1->SetPanelText(0, form.FConfigPath);
+    form.StatusBar1->SetPanelText(0, SystemToWide(form.FConfigPath));
     form.FModified = false;
     form.FLoaded = true;
 }

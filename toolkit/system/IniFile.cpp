@@ -4,6 +4,7 @@
 #include <vector>
 #include "Exception.h"
 #include "SysUtils.h"
+#include "Unicode.h"
 
 namespace {
 
@@ -29,10 +30,11 @@ void ReadNameList(const char* section, const AnsiString& fileName, TStringList& 
     FillFromNameList(buffer.data(), length, list);
 }
 
-// A null key erases the section, a null value the key.
+// A null key erases the section, a null value the key. The file's name is in the
+// system's code page; the message is the programs' CP1251.
 void WriteProfile(const char* section, const char* key, const char* value, const AnsiString& fileName) {
     if (!WritePrivateProfileStringA(section, key, value, fileName.c_str()))
-        throw EIniFileException("Unable to write to " + fileName);
+        throw EIniFileException("Unable to write to " + SystemToAnsi(fileName));
 }
 
 }  // namespace

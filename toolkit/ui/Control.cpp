@@ -202,14 +202,24 @@ AnsiString TControl::Caption() const {
 }
 
 void TControl::SetWindowTextSilently(const AnsiString& text) {
+    SetWindowTextSilently(ToWide(text));
     caption_ = text;
+}
+
+void TControl::SetWindowTextSilently(const std::wstring& text) {
+    caption_ = FromWide(text);  // what a window made later starts from
     if (!handle_) return;
     settingText_ = true;
-    SetWindowTextW(handle_, ToWide(text).c_str());
+    SetWindowTextW(handle_, text.c_str());
     settingText_ = false;
 }
 
 void TControl::SetCaption(const AnsiString& text) {
+    SetWindowTextSilently(text);
+    if (handle_) InvalidateRect(handle_, nullptr, TRUE);
+}
+
+void TControl::SetCaption(const std::wstring& text) {
     SetWindowTextSilently(text);
     if (handle_) InvalidateRect(handle_, nullptr, TRUE);
 }
