@@ -77,13 +77,13 @@ bool TMainForm::LoadConfigFile(const AnsiString& path) {
         // Binary: a CR before a line feed reaches the line reader, which trims it away.
         std::ifstream in(path, std::ios::in | std::ios::binary);
         if (in.fail()) {
-            Application.MessageBox(OpenDialog1->FileName, kOpenFailedCaption, MB_OK | MB_ICONWARNING);
+            Application.MessageBox(SystemToAnsi(OpenDialog1->FileName), kOpenFailedCaption, MB_OK | MB_ICONWARNING);
             return false;
         }
         loaded = ReadConfiguration(in);
     }
     if (loaded.ReadError) {
-        Application.MessageBox(OpenDialog1->FileName, kOpenFailedCaption, MB_OK | MB_ICONWARNING);
+        Application.MessageBox(SystemToAnsi(OpenDialog1->FileName), kOpenFailedCaption, MB_OK | MB_ICONWARNING);
         return false;
     }
     ApplyLoadedConfiguration(*this, path, loaded);

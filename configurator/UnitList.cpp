@@ -7,6 +7,7 @@
 #include "GroupBox.h"
 #include "IniFile.h"
 #include "Main.h"
+#include "Unicode.h"
 #include "RadioGroup.h"
 #include "StringGrid.h"
 #include "SysUtils.h"
@@ -91,7 +92,7 @@ void StoreUnitRow(TStringGrid* units, int row) {
 bool RemoveVoiceSection(int unit) {
     AnsiString path = VoiceIniPath();
     if (!FileExists(path)) {
-        ShowMessage("Не удалось открыть файл " + path);
+        ShowMessage("Не удалось открыть файл " + SystemToAnsi(path));
         return true;
     }
     TIniFile voice(path);

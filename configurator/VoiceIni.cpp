@@ -6,6 +6,7 @@
 #include "Files.h"
 #include "IniFile.h"
 #include "Main.h"
+#include "Unicode.h"
 #include "StringGrid.h"
 #include "SysUtils.h"
 #include "Ulorkm.h"
@@ -87,7 +88,7 @@ bool ShiftVoiceSections(const AnsiString& path, const AnsiString& prefix, int th
     try {
         lines.LoadFromFile(path);
     } catch (const Exception&) {
-        ShowMessage("Не удалось открыть файл " + path);
+        ShowMessage("Не удалось открыть файл " + SystemToAnsi(path));
         return false;
     }
     for (AnsiString& line : lines.Lines) {
@@ -97,7 +98,7 @@ bool ShiftVoiceSections(const AnsiString& path, const AnsiString& prefix, int th
     try {
         lines.SaveToFile(path);
     } catch (const Exception&) {
-        ShowMessage("Не удалось сохранить настройки в файл " + path);
+        ShowMessage("Не удалось сохранить настройки в файл " + SystemToAnsi(path));
         return false;
     }
     return true;

@@ -6,9 +6,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
+#include <dlgs.h>
 #include <string>
+#include <thread>
 #include "ConfiguratorFixture.h"
+#include "Edit.h"
 #include "Label.h"
+#include "Menus.h"
 #include "StatusBar.h"
 #include "TestGateway.h"
 #include "Unicode.h"
@@ -95,6 +99,45 @@ TEST_F(SystemCodePage, RefusedSettingsWriteNamesTheFileInTheMessage) {
     CloseHandle(held);
     ASSERT_EQ(notices.size(), 1u);
     EXPECT_EQ(ToWide(notices[0].Text), L"Unable to write to " + ToWide(dir.Path()) + L"Ger?t\\Rax40gwcfg.ini");
+}
+
+// The system's own open dialog, answered the way an operator types a name and presses
+// Enter: the dialog of this thread is found from another thread, its file name field
+// filled and its OK pressed.
+BOOL CALLBACK FindShownDialog(HWND window, LPARAM found) {
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    if (std::wstring(name) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+void AnswerOpenDialog(DWORD dialogThread, const std::wstring& fileName) {
+    for (int attempt = 0; attempt < 200; ++attempt) {
+        HWND dialog = nullptr;
+        EnumThreadWindows(dialogThread, FindShownDialog, reinterpret_cast<LPARAM>(&dialog));
+        if (dialog) {
+            SetDlgItemTextW(dialog, cmb13, fileName.c_str());
+            PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            return;
+        }
+        Sleep(50);
+    }
+}
+
+// The name chosen in the dialog is a path for the A functions: the file in "Gerät" is
+// opened and loaded, not a look-alike "Gerat" or "Ger?t".
+TEST_F(SystemCodePage, AFileChosenInTheOpenDialogIsOpenedByItsName) {
+    Write("rax40gw.conf", "[System]\nName=Here\n");
+    Write("other.conf", "[System]\nName=Other\n");
+    TMainForm* form = Start();
+    form->Show();
+    std::thread operatorAtTheDialog(AnswerOpenDialog, GetCurrentThreadId(), programDirWide + L"other.conf");
+    Choose(form->mOpen);
+    operatorAtTheDialog.join();
+    EXPECT_TRUE(notices.empty()) << notices.front().Text;
+    EXPECT_EQ(form->FConfigPath, programDir + "other.conf");
+    EXPECT_EQ(WindowText(form->EditSystemName->Handle()), L"Other");
 }
 
 }  // namespace

@@ -12,19 +12,19 @@ std::wstring Decode(UINT codePage, const std::string& bytes) {
     return out;
 }
 
-AnsiString Encode(DWORD flags, const std::wstring& text) {
+AnsiString Encode(UINT codePage, DWORD flags, const std::wstring& text) {
     if (text.empty()) return {};
     int size = static_cast<int>(text.size());
-    int n = WideCharToMultiByte(kCp1251, flags, text.data(), size, nullptr, 0, nullptr, nullptr);
+    int n = WideCharToMultiByte(codePage, flags, text.data(), size, nullptr, 0, nullptr, nullptr);
     AnsiString out(n, '\0');
-    WideCharToMultiByte(kCp1251, flags, text.data(), size, out.data(), n, nullptr, nullptr);
+    WideCharToMultiByte(codePage, flags, text.data(), size, out.data(), n, nullptr, nullptr);
     return out;
 }
 }  // namespace
 
 std::wstring ToWide(const AnsiString& text) { return Decode(kCp1251, text); }
 
-AnsiString FromWide(const std::wstring& text) { return Encode(0, text); }
+AnsiString FromWide(const std::wstring& text) { return Encode(kCp1251, 0, text); }
 
 AnsiString FromWide(const wchar_t* text) { return text ? FromWide(std::wstring(text)) : AnsiString(); }
 
@@ -33,4 +33,7 @@ AnsiString Utf8ToAnsi(const std::string& utf8) { return FromWide(Decode(CP_UTF8,
 std::wstring SystemToWide(const AnsiString& text) { return Decode(CP_ACP, text); }
 
 // No best fit: "Gerät" would read "Gerat", the name of another directory.
-AnsiString SystemToAnsi(const AnsiString& text) { return Encode(WC_NO_BEST_FIT_CHARS, SystemToWide(text)); }
+AnsiString SystemToAnsi(const AnsiString& text) { return Encode(kCp1251, WC_NO_BEST_FIT_CHARS, SystemToWide(text)); }
+
+// No best fit either: a name the code page cannot hold must not open a look-alike file.
+AnsiString WideToSystem(const std::wstring& text) { return Encode(CP_ACP, WC_NO_BEST_FIT_CHARS, text); }

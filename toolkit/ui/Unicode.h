@@ -15,3 +15,5 @@ AnsiString Utf8ToAnsi(const std::string& utf8);
 // a message of the programs as CP1251, where a character that CP1251 lacks becomes "?".
 std::wstring SystemToWide(const AnsiString& text);
 AnsiString SystemToAnsi(const AnsiString& text);
+// A path that a window gives, such as a file dialog's choice, for the A functions.
+AnsiString WideToSystem(const std::wstring& text);
