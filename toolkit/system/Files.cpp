@@ -1,5 +1,6 @@
 #include "Files.h"
 #include <windows.h>
+#include <string>
 #include <vector>
 
 namespace {
@@ -36,3 +37,13 @@ bool FileExists(const AnsiString& path) {
 }
 
 bool DeleteFileAt(const AnsiString& path) { return DeleteFileA(path.c_str()) != 0; }
+
+AnsiString SystemErrorText(unsigned long code) {
+    char* text = nullptr;
+    DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                  nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+    AnsiString result = length ? AnsiString(text, length) : "error " + std::to_string(code);
+    LocalFree(text);
+    while (!result.empty() && (result.back() == '\r' || result.back() == '\n' || result.back() == ' ')) result.pop_back();
+    return result;
+}
