@@ -76,17 +76,22 @@ void TMainForm::CollectFormValues() {
 }
 
 // The whole file is made in memory, passes included, and replaces the target in one
-// step: until then the target keeps its old bytes, and when the replace fails they stay,
-// the configuration still counts as changed and the operator learns why. Every save
-// first checks the gateway's own file, whatever the target; a missing file is held by
-// no program, and a save to it creates it. False when nothing was written.
+// step: until then the target keeps its old bytes. When the replace fails (or a pass
+// throws) they stay, the configuration counts as changed as it did before, and the
+// operator learns why. Every save first checks the gateway's own file, whatever the
+// target; a missing file is held by no program, and a save to it creates it. False
+// when nothing was written.
 bool TMainForm::SaveConfigFile(const AnsiString& path, void (*passes)(TStringList& lines)) {
     AnsiString gatewayConfig = GatewayConfigPath();
     if (FileExists(gatewayConfig) && !CanOpenExclusive(gatewayConfig)) {
         ShowHeldWarning();
         return false;
     }
+    // Once the entries hold the window's values, only FModified tells that they still
+    // differ from the file, until the file is written.
+    bool modified = IsConfigModified();
     CollectFormValues();
+    FModified = modified;
     // The lines between the units and [DeviceSettings] in the file last read (the old
     // unit comments and sample line) are written afresh with the units.
     ConfigEntryTable[kDeviceSettingsHeader].LeadLines.Clear();
