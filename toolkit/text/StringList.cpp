@@ -1,6 +1,6 @@
 #include "StringList.h"
 #include <fstream>
-#include <iterator>
+#include <sstream>
 #include "Exception.h"
 #include "FileReplace.h"
 #include "SysUtils.h"
@@ -52,8 +52,11 @@ int TStringList::IndexOf(const AnsiString& s) const {
 }
 
 AnsiString TStringList::Text() const {
+    size_t size = 0;
+    for (const AnsiString& line : Lines) size += line.size() + 2;
     AnsiString text;
-    for (const AnsiString& line : Lines) text += line + "\r\n";
+    text.reserve(size);
+    for (const AnsiString& line : Lines) text.append(line).append("\r\n");
     return text;
 }
 
@@ -74,7 +77,9 @@ void TStringList::SetText(const AnsiString& text) {
 void TStringList::LoadFromFile(const AnsiString& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw EFOpenError("Cannot open file \"" + path + "\"");
-    SetText(AnsiString(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    SetText(bytes.str());
 }
 
 // A failed save leaves the previous file as it was.
