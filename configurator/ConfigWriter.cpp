@@ -12,6 +12,7 @@
 #include "ListBox.h"
 #include "Main.h"
 #include "StringGrid.h"
+#include "StringList.h"
 #include "SysUtils.h"
 
 namespace {

@@ -188,7 +188,7 @@ public:
     bool SaveConfigFile(const AnsiString& path, void (*passes)(TStringList& lines));
 
     // Saving (SaveRoads.cpp).
-    bool IsConfigModified();
+    bool IsConfigModified() const;
     void FormCloseQuery(TObject* Sender, bool& CanClose);
     void RunButtonClick(TObject* Sender);
     void mSaveasClick(TObject* Sender);

@@ -3,6 +3,7 @@
 #include "SaveRoads.h"
 #include <string>
 #include <unordered_map>
+#include <vector>
 #include "Application.h"
 #include "ConfigEntryTable.h"
 #include "ConfigKeyControls.h"
@@ -78,7 +79,7 @@ void AppendVoiceIni(TStringList& lines) {
 
 // The 22 bound controls against the values last loaded or saved, byte for byte. The
 // unit and prefix lists are not compared: their edits set FModified.
-bool TMainForm::IsConfigModified() {
+bool TMainForm::IsConfigModified() const {
     if (FModified) return true;
     for (const KeyControl& key : KeyControls)
         if (ControlValue(*this, key) != ConfigEntryTable[key.Entry].Value) return true;
