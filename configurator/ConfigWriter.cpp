@@ -14,6 +14,7 @@
 #include "StringGrid.h"
 #include "StringList.h"
 #include "SysUtils.h"
+#include "Unicode.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ void ShowHeldWarning() {
 }
 
 void ShowWriteFailure(const AnsiString& path, uint32_t error) {
-    Application.MessageBox("Не удалось записать файл конфигурации " + path + ":\n" + SystemErrorText(error) +
+    Application.MessageBox("Не удалось записать файл конфигурации " + SystemToAnsi(path) + ":\n" + SystemErrorText(error) +
                                "\nФайл не изменён.",
                            "Внимание!", MB_ICONERROR);
 }

@@ -15,6 +15,7 @@
 #include "StringList.h"
 #include "SysUtils.h"
 #include "UnitPr.h"
+#include "VoiceIni.h"
 #include "WindowPlacement.h"
 
 namespace {
@@ -65,7 +66,7 @@ void DropEmptyKeys(TStringList& lines) {
 }
 
 void AppendVoiceIni(TStringList& lines) {
-    AnsiString voiceIni = ProgramDirectory() + "voice.ini";
+    AnsiString voiceIni = VoiceIniPath();
     if (!FileExists(voiceIni)) {
         ShowMessage("Не найден файл voice.ini");
         return;

@@ -14,6 +14,7 @@
 namespace {
 
 using configurator_test::HeldFile;
+using configurator_test::Type;
 using configurator_test::kSampleConfiguration;
 using configurator_test::kSampleVoiceIni;
 using configurator_test::SampleAsSaved;
@@ -25,11 +26,13 @@ protected:
         ConfiguratorFixture::TearDown();
     }
 
-    // Started on the sample, as the program starts on its rax40gw.conf.
+    // Started on the sample as the program starts on its rax40gw.conf, then given the
+    // sample's voice.ini.
     TMainForm* StartOnSample() {
         dir.Write("rax40gw.conf", kSampleConfiguration);
+        Start();
         dir.Write("voice.ini", kSampleVoiceIni);
-        return Start();
+        return MainForm;
     }
 
     // The lines from "[Devices]" up to "[DeviceSettings]" of a written file.
@@ -43,7 +46,7 @@ protected:
 TEST_F(ConfigWriterTest, CloseWritesEveryLineFormAndTheDeviceListsOnce) {
     TMainForm* form = StartOnSample();
     ASSERT_TRUE(form->FLoaded);
-    Type(form->EditNetworkListenerPort, "1721");
+    Type(form->EditNetworkListenerPort, L"1721");
     Choose(form->mExit);
 
     EXPECT_EQ(dir.Read("rax40gw.conf"), SampleAsSaved("1721"));
@@ -109,7 +112,7 @@ TEST_F(ConfigWriterTest, ControlsWithoutASelectionAreWrittenByTheirRule) {
 TEST_F(ConfigWriterTest, AWriteThatFailsMidwayKeepsTheOldFileTheChangeAndTheWindow) {
     TMainForm* form = StartOnSample();
     form->Show();
-    Type(form->EditNetworkListenerPort, "1721");
+    Type(form->EditNetworkListenerPort, L"1721");
     SetFreeDiskSpaceForTests(100);
     Choose(form->mExit);
 

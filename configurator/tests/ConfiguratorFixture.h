@@ -8,8 +8,10 @@
 #include <string>
 #include <vector>
 #include "Application.h"
+#include "ComboBox.h"
 #include "ConfigEntryTable.h"
 #include "Dialogs.h"
+#include "Edit.h"
 #include "Files.h"
 #include "Main.h"
 #include "Menus.h"
@@ -17,17 +19,36 @@
 
 namespace configurator_test {
 
-// A handle on a file held by someone else while it lives: CreateFile with the sharing given.
+// The operator replaces an edit's text by typing it; each character goes through the
+// edit's key filter.
+inline void Type(TEdit* edit, const wchar_t* text) {
+    SendMessageW(edit->Handle(), EM_SETSEL, 0, -1);
+    SendMessageW(edit->Handle(), WM_CHAR, VK_BACK, 1);
+    for (const wchar_t* c = text; *c; ++c) SendMessageW(edit->Handle(), WM_CHAR, *c, 1);
+}
+
+// The operator picks an item of a drop-down list.
+inline void Pick(TComboBox* combo, int index) {
+    SendMessageW(combo->Handle(), CB_SETCURSEL, index, 0);
+    SendMessageW(GetParent(combo->Handle()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo->Handle()), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo->Handle()));
+}
+
+// Another program holding a file open: with no sharing at all, or letting others read
+// and write it but not delete or replace it; or a reader that lets others do anything.
 class HeldFile {
 public:
     HeldFile(const std::string& path, DWORD sharing, DWORD access = GENERIC_READ | GENERIC_WRITE)
         : handle_(CreateFileA(path.c_str(), access, sharing, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
-    ~HeldFile() {
-        if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-    }
+    ~HeldFile() { Close(); }
     HeldFile(const HeldFile&) = delete;
     HeldFile& operator=(const HeldFile&) = delete;
     HANDLE Handle() const { return handle_; }
+    bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
+    void Close() {
+        if (IsOpen()) CloseHandle(handle_);
+        handle_ = INVALID_HANDLE_VALUE;
+    }
 
 private:
     HANDLE handle_;
@@ -93,18 +114,6 @@ protected:
         };
         Choose(MainForm->mSaveas);
         TFileDialog::OnShow = nullptr;
-    }
-    // Selects the whole text and types text over it, character by character.
-    void Type(TControl* edit, const std::string& text) {
-        SendMessageW(edit->Handle(), EM_SETSEL, 0, -1);
-        for (unsigned char c : text) SendMessageW(edit->Handle(), WM_CHAR, c, 0);
-    }
-    // What the system does when the operator picks an item from a drop-down list.
-    void Pick(TControl* combo, int index) {
-        HWND window = combo->Handle();
-        SendMessageW(window, CB_SETCURSEL, index, 0);
-        SendMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window), CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(window));
     }
 };
 

@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 #include "ConfiguratorFixture.h"
@@ -21,6 +22,7 @@
 namespace {
 
 using configurator_test::HeldFile;
+using configurator_test::Type;
 using configurator_test::kSampleConfiguration;
 using configurator_test::kSampleVoiceIni;
 using configurator_test::SampleAsSaved;
@@ -103,7 +105,7 @@ TEST_F(SaveRoadsTest, YesRestartsTheGatewayOnTheNewFileAndEndsTheProgram) {
         gateway.InstallRunning(c.serviceArguments);
         DWORD before = gateway.ProcessId();
         StartOnSample()->Show();
-        Type(form->EditNetworkListenerPort, "1721");
+        Type(form->EditNetworkListenerPort, L"1721");
         yesNoAnswer = IDYES;
         waitSamples.clear();
         sampledGateway = &gateway;
@@ -141,7 +143,7 @@ TEST_F(SaveRoadsTest, NoEndsTheProgramAtOnceAndLeavesTheGatewayRunning) {
     gateway.InstallRunning();
     DWORD before = gateway.ProcessId();
     StartOnSample()->Show();
-    Type(form->EditNetworkListenerPort, "1721");
+    Type(form->EditNetworkListenerPort, L"1721");
     Choose(form->mExit);
 
     EXPECT_EQ(dir.Read("rax40gw.conf"), SampleAsSaved("1721"));
@@ -172,7 +174,7 @@ TEST_F(SaveRoadsTest, WithNothingToSaveClosingWritesNothingAndAsksNothing) {
         {"the loaded file is gone",
          [&] {
              StartOnSample();
-             Type(form->EditNetworkListenerPort, "1721");
+             Type(form->EditNetworkListenerPort, L"1721");
              DeleteFileAt(dir.File("rax40gw.conf"));
          },
          nullptr},
@@ -189,16 +191,20 @@ TEST_F(SaveRoadsTest, WithNothingToSaveClosingWritesNothingAndAsksNothing) {
     }
 }
 
-// A configuration opened from elsewhere while the program directory holds no
-// rax40gw.conf: no program holds the missing file, so the save creates it where the
-// gateway reads it, and the window can close. (The file is loaded here by the loader
-// that the File menu's open command uses.)
+// A configuration opened from elsewhere (File > Open) while the program directory holds
+// no rax40gw.conf: no program holds the missing file, so the save creates it where the
+// gateway reads it, and the window can close. The opened file is left as it was.
 TEST_F(SaveRoadsTest, AMissingGatewayFileIsCreatedByTheSave) {
     Start()->Show();
-    dir.Write("voice.ini", kSampleVoiceIni);
     dir.Write("elsewhere.conf", kSampleConfiguration);
-    ASSERT_TRUE(form->LoadConfigFile(dir.File("elsewhere.conf")));
-    Type(form->EditNetworkListenerPort, "1721");
+    TFileDialog::OnShow = [this](const FileDialogRequest&) -> std::optional<AnsiString> {
+        return dir.File("elsewhere.conf");
+    };
+    Choose(form->mOpen);
+    TFileDialog::OnShow = nullptr;
+    ASSERT_TRUE(form->FLoaded);
+    dir.Write("voice.ini", kSampleVoiceIni);
+    Type(form->EditNetworkListenerPort, L"1721");
     Choose(form->mExit);
 
     EXPECT_EQ(dir.Read("rax40gw.conf"), SampleAsSaved("1721"));
@@ -212,14 +218,14 @@ TEST_F(SaveRoadsTest, StartStopButtonSavesAChangeThenStartsOrStops) {
     gateway.Install();
     StartOnSample();
     ASSERT_EQ(form->RunButton->Tag, 0);
-    Type(form->EditNetworkListenerPort, "1721");
+    Type(form->EditNetworkListenerPort, L"1721");
     Click(form->RunButton);
     EXPECT_EQ(dir.Read("rax40gw.conf"), SampleAsSaved("1721"));
     EXPECT_TRUE(gateway.WaitForState(SERVICE_RUNNING));
 
     Tick();
     ASSERT_EQ(form->RunButton->Tag, 1);
-    Type(form->EditNetworkListenerPort, "1722");
+    Type(form->EditNetworkListenerPort, L"1722");
     Click(form->RunButton);
     EXPECT_EQ(dir.Read("rax40gw.conf"), SampleAsSaved("1722"));
     EXPECT_TRUE(gateway.WaitForState(SERVICE_STOPPED));
@@ -234,7 +240,7 @@ TEST_F(SaveRoadsTest, StartStopButtonSavesAChangeThenStartsOrStops) {
     // Any other Tag saves and does nothing more.
     Tick();
     form->RunButton->Tag = 7;
-    Type(form->EditNetworkListenerPort, "1723");
+    Type(form->EditNetworkListenerPort, L"1723");
     Click(form->RunButton);
     EXPECT_EQ(dir.Read("rax40gw.conf"), SampleAsSaved("1723"));
     Sleep(200);
@@ -247,7 +253,7 @@ TEST_F(SaveRoadsTest, StartStopButtonSavesAChangeThenStartsOrStops) {
 TEST_F(SaveRoadsTest, AHeldGatewayFileStopsEveryRoadWithAWarning) {
     gateway.Install();
     StartOnSample()->Show();
-    Type(form->EditNetworkListenerPort, "1721");
+    Type(form->EditNetworkListenerPort, L"1721");
     {
         HeldFile held(dir.File("rax40gw.conf"), 0);
         ASSERT_NE(held.Handle(), INVALID_HANDLE_VALUE);
@@ -381,7 +387,7 @@ TEST_F(SaveRoadsTest, ATextOverTheEntrysLengthCountsAsChangedAfterEverySave) {
     gateway.Install();
     StartOnSample();
     form->RunButton->Tag = 7;
-    Type(form->EditSystemName, std::string(200, 'n'));
+    Type(form->EditSystemName, std::wstring(200, L'n').c_str());
     for (int save = 1; save <= 2; ++save) {
         Click(form->RunButton);
         EXPECT_TRUE(HasLine(dir.Read("rax40gw.conf"), "Name=" + std::string(127, 'n') + " ;name")) << save;
@@ -418,7 +424,7 @@ TEST_F(SaveRoadsTest, DeviceListsAreAppendedFromVoiceIni) {
         StartOnSample()->Show();
         notices.clear();
         c.prepare();
-        Type(form->EditNetworkListenerPort, "1721");
+        Type(form->EditNetworkListenerPort, L"1721");
         Choose(form->mExit);
         EXPECT_EQ(dir.Read("rax40gw.conf"), c.written) << c.what;
         std::vector<std::string> texts;

@@ -54,7 +54,7 @@ protected:
     void Tick() { SendMessageW(form->Timer->Handle(), WM_TIMER, form->Timer->Id(), 0); }
 
     // What the system does when the operator picks an item from the open list.
-    void Pick(int index) { ConfiguratorFixture::Pick(form->StartTypeCB, index); }
+    void Pick(int index) { configurator_test::Pick(form->StartTypeCB, index); }
 
     // The button as the operator meets it. The start glyph is 20 pixels wide, the stop
     // glyph 32; none is 0.

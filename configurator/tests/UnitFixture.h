@@ -29,14 +29,6 @@ struct EntryShown {
     AnsiString Address, Name, Host;
 };
 
-// The operator replaces an edit's text by typing it; each character goes through the
-// edit's key filter.
-inline void Type(TEdit* edit, const wchar_t* text) {
-    SendMessageW(edit->Handle(), EM_SETSEL, 0, -1);
-    SendMessageW(edit->Handle(), WM_CHAR, VK_BACK, 1);
-    for (const wchar_t* c = text; *c; ++c) SendMessageW(edit->Handle(), WM_CHAR, *c, 1);
-}
-
 // The operator replaces an edit's text by pasting it from the clipboard: no key filter
 // sees it.
 inline void Paste(TEdit* edit, const wchar_t* text) {
@@ -50,13 +42,6 @@ inline void Paste(TEdit* edit, const wchar_t* text) {
     CloseClipboard();
     SendMessageW(edit->Handle(), EM_SETSEL, 0, -1);
     SendMessageW(edit->Handle(), WM_PASTE, 0, 0);
-}
-
-// The operator picks an item of a drop-down list.
-inline void Pick(TComboBox* combo, int index) {
-    SendMessageW(combo->Handle(), CB_SETCURSEL, index, 0);
-    SendMessageW(GetParent(combo->Handle()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo->Handle()), CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(combo->Handle()));
 }
 
 inline void Press(TControl* button) { SendMessageW(button->Handle(), BM_CLICK, 0, 0); }
@@ -79,26 +64,6 @@ inline void DoubleClickRow(TStringGrid* grid, int row) {
     SendMessageW(grid->Handle(), LVM_GETITEMRECT, row - 1, reinterpret_cast<LPARAM>(&item));
     SendMessageW(grid->Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(item.left + 20, (item.top + item.bottom) / 2));
 }
-
-// Another program holding a file open: with no sharing at all, or letting others read
-// and write it but not delete or replace it.
-class HeldFile {
-public:
-    HeldFile(const std::string& path, DWORD sharing)
-        : handle_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, sharing, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr)) {}
-    ~HeldFile() { Close(); }
-    HeldFile(const HeldFile&) = delete;
-    HeldFile& operator=(const HeldFile&) = delete;
-    bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
-    void Close() {
-        if (IsOpen()) CloseHandle(handle_);
-        handle_ = INVALID_HANDLE_VALUE;
-    }
-
-private:
-    HANDLE handle_;
-};
 
 // One device as the operator enters it: the type item, and the texts typed (or pasted
 // into the address) unless null, which leaves a field as the dialog shows it.
