@@ -1,9 +1,10 @@
 #pragma once
 // Writing a whole file in one step. The new bytes go to a temporary file of their own
 // beside the target, are flushed to the disk, and that file then takes the target's
-// place in one replace. Until the replace the target keeps its old bytes whole, a reader
-// that holds the old file open goes on reading the old bytes, and a failure at any point
-// leaves the target as it was and no temporary file behind.
+// place in one rename. Until then the target keeps its old bytes whole, and a failure at
+// any point leaves it as it was and no temporary file behind. A reader that holds the
+// old file open (letting others delete it) keeps reading the old bytes: such a file is
+// first renamed aside, and put back if the new one cannot take its name.
 //
 // The temporary file is always a new one (created only where no file of that name
 // exists), so the save can never write over or delete a file of the operator's.
