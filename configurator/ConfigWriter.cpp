@@ -21,14 +21,15 @@ namespace {
 enum UnitColumn { kColType = 1, kColPort = 2, kColAddress = 3, kColComment = 4 };
 
 // Units are numbered 0, 1, 2 ... by their row; the port is the number after "COM"; only
-// a "ЛОРК-МЕ" has an address; a comment follows " ;".
+// a "ЛОРК-МЕ" has an address; the comment follows " ;". Every unit gets its comment
+// line, an empty one too: a load gives the k-th comment line of the section to unit
+// k + 1, so a unit written without one would hand the comments after it to the wrong
+// units.
 AnsiString UnitLine(const TStringGrid& grid, int row) {
     AnsiString port = grid.Cells(kColPort, row);
     AnsiString line = IntToStr(row - 1) + " = " + IntToStr(CStrToInt(port.size() > 3 ? port.substr(3) : ""));
     if (grid.Cells(kColType, row) == "ЛОРК-МЕ") line += "," + grid.Cells(kColAddress, row);
-    AnsiString comment = grid.Cells(kColComment, row);
-    if (!comment.empty()) line += " ;" + comment;
-    return line;
+    return line + " ;" + grid.Cells(kColComment, row);
 }
 
 // The grid shows one empty row when there is no unit.

@@ -10,6 +10,7 @@
 #include "FileReplace.h"
 #include "Files.h"
 #include "SampleConfiguration.h"
+#include "StringGrid.h"
 
 namespace {
 
@@ -71,7 +72,8 @@ TEST_F(ConfigWriterTest, SavingTheSameWindowTwiceWritesTheSameBytes) {
 }
 
 // Units are numbered by their row; the port is the number after "COM"; only a "ЛОРК-МЕ"
-// has its address written, as the grid holds it; a comment goes on a line of its own.
+// has its address written, as the grid holds it; each unit's comment goes on a line of
+// its own, an empty comment too.
 TEST_F(ConfigWriterTest, DevicesSectionHasOneLinePerUnitRowThenTheSampleLine) {
     struct Case {
         const char* units;  // the Devices section of the file loaded
@@ -80,9 +82,10 @@ TEST_F(ConfigWriterTest, DevicesSectionHasOneLinePerUnitRowThenTheSampleLine) {
     const std::vector<Case> cases = {
         {"", "[Devices]\r\n;0=1,192.168.1.100\r\n\r\n"},
         {"5 = 2\r\n0 = 7, 10.0.0.9\r\n3 = abc\r\n",
-         "[Devices]\r\n0 = 2\r\n1 = 7, 10.0.0.9\r\n2 = 0\r\n;0=1,192.168.1.100\r\n\r\n"},
+         "[Devices]\r\n0 = 2\r\n;\r\n1 = 7, 10.0.0.9\r\n;\r\n2 = 0\r\n;\r\n;0=1,192.168.1.100\r\n\r\n"},
         {"0 = 3,10.0.0.7 ;Hall\r\n", "[Devices]\r\n0 = 3,10.0.0.7\r\n;Hall\r\n;0=1,192.168.1.100\r\n\r\n"},
-        {"0 = 1\r\n1 = 2\r\n2 = 4\r\n", "[Devices]\r\n0 = 1\r\n1 = 2\r\n2 = 4\r\n;0=1,192.168.1.100\r\n\r\n"},
+        {"0 = 1\r\n1 = 2\r\n2 = 4\r\n",
+         "[Devices]\r\n0 = 1\r\n;\r\n1 = 2\r\n;\r\n2 = 4\r\n;\r\n;0=1,192.168.1.100\r\n\r\n"},
     };
     for (const Case& c : cases) {
         dir.Write("rax40gw.conf", std::string("[Devices]\r\n") + c.units + "[DeviceSettings]\r\nFlow Control=1\r\n");
@@ -91,6 +94,26 @@ TEST_F(ConfigWriterTest, DevicesSectionHasOneLinePerUnitRowThenTheSampleLine) {
         EXPECT_EQ(DevicesPart(dir.Read("saved.conf")), c.written) << c.units;
         CloseWindows();
     }
+}
+
+// What the program writes, it reads back with each comment on its own unit, also when
+// some unit has none: a load hands the section's k-th comment line to unit k + 1.
+TEST_F(ConfigWriterTest, UnitCommentsStayWithTheirUnitsThroughASaveAndALoad) {
+    dir.Write("rax40gw.conf", "[Devices]\r\n0 = 1\r\n1 = 2 ;Yard\r\n2 = 3\r\n3 = 4 ;Gate\r\n[DeviceSettings]\r\n");
+    TMainForm* form = Start();
+    const std::vector<AnsiString> comments = {"", "Yard", "", "Gate"};
+    auto commentsShown = [&] {
+        std::vector<AnsiString> shown;
+        for (int row = 1; row < form->StringGrid1->RowCount(); ++row) shown.push_back(form->StringGrid1->Cells(4, row));
+        return shown;
+    };
+    ASSERT_EQ(commentsShown(), comments);
+    ChooseSaveAs(dir.File("saved.conf"));
+    CloseWindows();
+
+    dir.Write("rax40gw.conf", dir.Read("saved.conf"));
+    form = Start();
+    EXPECT_EQ(commentsShown(), comments);
 }
 
 // A list without a selection gives what its rule says: a yes/no list "yes", Max Calls
