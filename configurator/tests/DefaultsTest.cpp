@@ -9,13 +9,11 @@
 #include "Button.h"
 #include "CheckBox.h"
 #include "ComboBox.h"
-#include "ConfigEntryTable.h"
 #include "ConfiguratorFixture.h"
 #include "Edit.h"
 #include "GroupBox.h"
 #include "ListBox.h"
 #include "RadioGroup.h"
-#include "SysUtils.h"
 #include "UpDown.h"
 
 namespace {
@@ -125,14 +123,6 @@ TEST_F(DefaultsTest, EachButtonSetsTheControlsOfItsPanelAndNothingElse) {
     EXPECT_TRUE(notices.empty());
 }
 
-// The texts that the modified test takes from the logging controls differ from the
-// values of their entries, the values last loaded or saved.
-bool LoggingDiffersFromEntries(TMainForm& f) {
-    return IntToStr(f.RadioGroupLogSysLogLevel->ItemIndex()) != ConfigEntryTable[kLogSysLogLevel].Value ||
-           IntToStr(f.RadioGroupLogLevel->ItemIndex()) != ConfigEntryTable[kLogLevel].Value ||
-           f.EditLogTraces->Text() != ConfigEntryTable[kLogTraces].Value;
-}
-
 // The logging defaults leave the change flag alone: what counts is whether the controls
 // then differ from the loaded values.
 TEST_F(DefaultsTest, LoggingDefaultsCountAsAChangeOnlyWhereTheLoadedValuesDiffer) {
@@ -144,14 +134,41 @@ TEST_F(DefaultsTest, LoggingDefaultsCountAsAChangeOnlyWhereTheLoadedValuesDiffer
     };
     TMainForm* form = StartOn("");
     for (const auto& [log, changed] : cases) {
-        dir.Write("case.conf", "[Log]\n" + log);
+        // Every other key is in the file, so that its control gives back the value read.
+        std::string conf = kNoDefaults;
+        const std::string loggingLines = "SysLog Level=4\nLevel=3\nTraces=base.txt\n";
+        conf.replace(conf.find(loggingLines), loggingLines.size(), log);
+        dir.Write("case.conf", conf);
         ASSERT_TRUE(form->LoadConfigFile(dir.File("case.conf")));
         SendMessageW(form->RadioGroupLogLevel->Button(5), BM_CLICK, 0, 0);  // the operator picks another level
-        ASSERT_TRUE(LoggingDiffersFromEntries(*form));
+        ASSERT_TRUE(form->IsConfigModified());
         Click(form->ButtonDefaultAdd);
-        EXPECT_EQ(LoggingDiffersFromEntries(*form), changed) << log;
+        EXPECT_EQ(form->IsConfigModified(), changed) << log;
         EXPECT_FALSE(form->FModified) << log;
     }
+}
+
+// The defaults reach the gateway's file at the close; the keys whose default is empty
+// are left out of it, as every empty key is.
+TEST_F(DefaultsTest, DefaultsReachTheSavedConfiguration) {
+    TMainForm* form = StartOn(kNoDefaults);
+    for (TButton* button : {form->ButtonDefaultNetwork, form->ButtonDefaultAudio, form->ButtonDefaultAdd, form->Button1Def})
+        Click(button);
+    Choose(form->mExit);
+    ASSERT_TRUE(Application.Terminated);
+
+    std::string saved = dir.Read("rax40gw.conf");
+    const char* const written[] = {
+        "[System]\r\nName=RAX40 Gateway\r\n[Network]\r\nListener Interface=0.0.0.0\r\nListener Port=1720\r\n"
+        "Need Gatekeeper=no\r\n[Audio]\r\n",
+        "[Audio]\r\nMax Calls=-1\r\nTxBuffer=200\r\nEnable Polling=no\r\n[SilenceDetection]\r\nThreshold=50\r\n"
+        "Signal Deadband=100\r\nSilence Deadband=200\r\n[Log]\r\nSysLog Level=2\r\nLevel=2\r\nLog Audio=no\r\n",
+        "[DeviceSettings]\r\nFlow Control=1\r\n[Prefixes]\r\n0=0\r\n1=1\r\n2=2\r\n3=3\r\n4=4\r\n5=5\r\n6=6\r\n7=7\r\n"
+        "8=8\r\n9=9\r\n[PollServer]\r\nBase Port=3000\r\n[ControlServer]\r\nPort=4000\r\nConnection Timeout=15\r\n",
+    };
+    for (const char* part : written) EXPECT_NE(saved.find(part), std::string::npos) << part << "\nin\n" << saved;
+    for (const char* key : {"Admin=", "Gatekeeper=", "GatekeeperID=", "GatekeeperPassword=", "Traces="})
+        EXPECT_EQ(saved.find(std::string("\n") + key), std::string::npos) << key;
 }
 
 }  // namespace
