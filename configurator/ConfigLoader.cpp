@@ -52,6 +52,7 @@ void ApplyLoadedConfiguration(TMainForm& form, const AnsiString& path, const Loa
     for (int i = 0; i < kConfigEntryCount; ++i) ConfigEntryTable[i] = loaded.Entries[i];
     form.ListBoxPrefixes->Clear();
     form.EditLogTraces->SetText("");
+    form.StringGrid1->BeginUpdate();
     form.StringGrid1->SetRowCount(2);
     form.ClearGridRow(1);
 
@@ -59,6 +60,7 @@ void ApplyLoadedConfiguration(TMainForm& form, const AnsiString& path, const Loa
     ShowUnitRows(form, loaded.Units);
     for (const AnsiString& prefix : loaded.Prefixes) form.ListBoxPrefixes->AddItem(prefix);
     ShowDevicesComments(form, loaded.DevicesComments);
+    form.StringGrid1->EndUpdate();
 
     form.StatusBar1->SetPanelText(0, SystemToWide(form.FConfigPath));
     form.FModified = false;
