@@ -9,6 +9,7 @@
 #include "StatusBar.h"
 #include "StringGrid.h"
 #include "SysUtils.h"
+#include "Unicode.h"
 
 namespace {
 
@@ -51,6 +52,7 @@ void ApplyLoadedConfiguration(TMainForm& form, const AnsiString& path, const Loa
     for (int i = 0; i < kConfigEntryCount; ++i) ConfigEntryTable[i] = loaded.Entries[i];
     form.ListBoxPrefixes->Clear();
     form.EditLogTraces->SetText("");
+    form.StringGrid1->BeginUpdate();
     form.StringGrid1->SetRowCount(2);
     form.ClearGridRow(1);
 
@@ -58,8 +60,9 @@ void ApplyLoadedConfiguration(TMainForm& form, const AnsiString& path, const Loa
     ShowUnitRows(form, loaded.Units);
     for (const AnsiString& prefix : loaded.Prefixes) form.ListBoxPrefixes->AddItem(prefix);
     ShowDevicesComments(form, loaded.DevicesComments);
+    form.StringGrid1->EndUpdate();
 
-    form.StatusBar1->SetPanelText(0, form.FConfigPath);
+    form.StatusBar1->SetPanelText(0, SystemToWide(form.FConfigPath));
     form.FModified = false;
     form.FLoaded = true;
 }
@@ -76,13 +79,13 @@ bool TMainForm::LoadConfigFile(const AnsiString& path) {
         // Binary: a CR before a line feed reaches the line reader, which trims it away.
         std::ifstream in(path, std::ios::in | std::ios::binary);
         if (in.fail()) {
-            Application.MessageBox(OpenDialog1->FileName, kOpenFailedCaption, MB_OK | MB_ICONWARNING);
+            Application.MessageBox(SystemToAnsi(OpenDialog1->FileName), kOpenFailedCaption, MB_OK | MB_ICONWARNING);
             return false;
         }
         loaded = ReadConfiguration(in);
     }
     if (loaded.ReadError) {
-        Application.MessageBox(OpenDialog1->FileName, kOpenFailedCaption, MB_OK | MB_ICONWARNING);
+        Application.MessageBox(SystemToAnsi(OpenDialog1->FileName), kOpenFailedCaption, MB_OK | MB_ICONWARNING);
         return false;
     }
     ApplyLoadedConfiguration(*this, path, loaded);

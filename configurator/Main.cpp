@@ -20,6 +20,7 @@
 #include "StatusBar.h"
 #include "StringGrid.h"
 #include "Timer.h"
+#include "Unicode.h"
 #include "UpDown.h"
 #include "WindowPlacement.h"
 
@@ -63,7 +64,7 @@ void TMainForm::AttachService() {
         return;
     }
     SelectStartType(GatewayControl.StartType());
-    Label3->SetCaption(GatewayControl.BinaryPath());
+    Label3->SetCaption(SystemToWide(GatewayControl.BinaryPath()));
     TimerTimer(this);
 }
 

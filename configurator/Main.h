@@ -30,6 +30,7 @@ class TTimer;
 class TUpDown;
 class TFormInput;
 class TFormPr;
+class TStringList;
 
 class TMainForm : public TForm {
 public:
@@ -181,7 +182,13 @@ public:
     bool LoadConfigFile(const AnsiString& path);
     void ClearGridRow(int row);
 
+    // Writing the configuration (ConfigWriter.cpp): the controls into the entries, and
+    // the entries, after the passes over their lines, into the file at path.
+    void CollectFormValues();
+    bool SaveConfigFile(const AnsiString& path, void (*passes)(TStringList& lines));
+
     // Saving (SaveRoads.cpp).
+    bool IsConfigModified() const;
     void FormCloseQuery(TObject* Sender, bool& CanClose);
     void RunButtonClick(TObject* Sender);
     void mSaveasClick(TObject* Sender);
@@ -226,14 +233,26 @@ private:
     void ShowRunButton(int action, TImage* glyph, const AnsiString& hint);
     void WriteGridHeader();
     void ShowPanel(TPanel* panel);
+    bool AutomaticSaveDue();
+    bool SaveForGateway();
+    void RestartGateway();
 };
 
-// Restarts the gateway's service: stops it, waits two seconds and starts it. It runs at
-// once when made with TThread::Start<RAXThread>(); its creator waits for its handle and
-// then frees it.
+// Restarts the gateway's service: stops it, waits until it has stopped (two seconds at
+// least, the limit at most) and starts it. It runs at once when made with
+// TThread::Start<RAXThread>(); its creator waits for its handle and then frees it.
 class RAXThread : public TThread {
+public:
+    static constexpr DWORD kLeastPauseMs = 2000;
+    static constexpr DWORD kStopWaitLimitMs = 60000;
+    explicit RAXThread(DWORD stopWaitLimitMs = kStopWaitLimitMs);
+
 protected:
     void Execute() override;
+
+private:
+    static constexpr DWORD kPollMs = 100;
+    const DWORD stopWaitLimitMs_;
 };
 
 // The one service-control object, opened on the gateway's service by the main window.

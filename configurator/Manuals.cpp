@@ -5,6 +5,7 @@
 #include "Dialogs.h"
 #include "Edit.h"
 #include "Files.h"
+#include "Unicode.h"
 
 namespace {
 // Opens a manual beside the program with whatever viewer the shell has for it.
@@ -23,5 +24,5 @@ void TMainForm::N2Click(TObject*) { OpenManual(Handle(), "help.pdf"); }
 
 // The dialog keeps the name chosen last; a changed name is found when the window closes.
 void TMainForm::SpeedButton1Click(TObject*) {
-    if (OpenDialog2->Execute()) EditLogTraces->SetText(OpenDialog2->FileName);
+    if (OpenDialog2->Execute()) EditLogTraces->SetText(SystemToAnsi(OpenDialog2->FileName));
 }

@@ -36,7 +36,7 @@ bool ServiceControl::Close() {
 // Status as the last successful one delivered it.
 AnsiString ServiceControl::StatusText() {
     SERVICE_STATUS current;
-    if (!ServiceHandle || !QueryServiceStatus(ServiceHandle, &current)) return "?";
+    if (!QueryStatus(current)) return "?";
     Status = current;
     return ServiceStateText(Status.dwCurrentState);
 }
@@ -56,9 +56,15 @@ bool ServiceControl::Start() {
     return StartServiceA(ServiceHandle, 0, nullptr) != FALSE;
 }
 
-bool ServiceControl::Stop() {
+bool ServiceControl::Stop() { return Stop(Status); }
+
+bool ServiceControl::Stop(SERVICE_STATUS& status) {
     if (!ServiceHandle) return false;
-    return ControlService(ServiceHandle, SERVICE_CONTROL_STOP, &Status) != FALSE;
+    return ControlService(ServiceHandle, SERVICE_CONTROL_STOP, &status) != FALSE;
+}
+
+bool ServiceControl::QueryStatus(SERVICE_STATUS& status) const {
+    return ServiceHandle && QueryServiceStatus(ServiceHandle, &status);
 }
 
 bool ServiceControl::SetStartType(DWORD startType) {

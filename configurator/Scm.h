@@ -24,7 +24,11 @@ public:
     AnsiString BinaryPath() const;
     DWORD StartType() const;
     bool Start();
+    // The stop control; the status it delivers goes into Status, or into status.
     bool Stop();
+    bool Stop(SERVICE_STATUS& status);
+    // Queries the status into status alone; false without a service or when it fails.
+    bool QueryStatus(SERVICE_STATUS& status) const;
     bool SetStartType(DWORD startType);
 
     SC_HANDLE ScmHandle = nullptr;

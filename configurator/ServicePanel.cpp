@@ -41,10 +41,21 @@ void TMainForm::StartTypeCBClick(TObject*) {
     GatewayControl.SetStartType(static_cast<DWORD>(StartTypeCB->ItemObject(index)));
 }
 
-// The service is not waited for: the start is asked for two seconds after the stop
-// request, whatever state the service has reached by then.
+RAXThread::RAXThread(DWORD stopWaitLimitMs) : stopWaitLimitMs_(stopWaitLimitMs) {}
+
+// The Service Control Manager refuses a start while the service is still stopping, so
+// the start waits until the service has left the stop-pending state: at least two
+// seconds after the stop request, and at most the limit (a service that hangs in
+// stopping then gets its start request, which the system refuses). The state is read
+// into a record of the worker's own: the timer's queries on the window thread fill
+// GatewayControl.Status meanwhile.
 void RAXThread::Execute() {
-    GatewayControl.Stop();
-    Sleep(2000);
+    ULONGLONG stopRequested = GetTickCount64();
+    SERVICE_STATUS status{};
+    GatewayControl.Stop(status);
+    Sleep(kLeastPauseMs);
+    while (GatewayControl.QueryStatus(status) && status.dwCurrentState == SERVICE_STOP_PENDING &&
+           GetTickCount64() - stopRequested < stopWaitLimitMs_)
+        Sleep(kPollMs);
     GatewayControl.Start();
 }

@@ -1,7 +1,127 @@
 // The device lists of the ЛОРК units in voice.ini.
+#include "VoiceIni.h"
+#include <fstream>
+#include "Application.h"
+#include "Dialogs.h"
+#include "Files.h"
+#include "IniFile.h"
 #include "Main.h"
+#include "Unicode.h"
+#include "StringGrid.h"
+#include "SysUtils.h"
+#include "Ulorkm.h"
 
-// Not written yet.
-void TMainForm::SyncVoiceIniFromConf() {}
+namespace {
 
-void TMainForm::mOpenClick(TObject*) {}
+// The number of a header "[<prefix><n>]" (blanks allowed around the header and the
+// number), or -1 when the line is no such header.
+int SectionNumber(const AnsiString& line, const AnsiString& prefix) {
+    AnsiString text = Trim(line);
+    if (text.empty() || text.front() != '[' || text.back() != ']' || text.find(prefix) != 1) return -1;
+    size_t start = 1 + prefix.size();
+    return StrToIntDef(Trim(text.substr(start, text.size() - 1 - start)), -1);
+}
+
+// The device rows of the dialog's grid as key=value lines. A row without a type is no
+// device (the empty list is one such row) and gets no key, so the keys run 0, 1, 2 ...
+// without gaps whatever the grid holds.
+TStringList DeviceLines(const TStringGrid& grid) {
+    TStringList lines;
+    for (int row = 1; row < grid.RowCount(); ++row) {
+        AnsiString typeText = grid.Cells(kDeviceType, row);
+        if (Trim(typeText).empty()) continue;
+        AnsiString type = IsKelTypeText(typeText) ? "KEL" : "ZAMB";
+        AnsiString value = type + "," + grid.Cells(kDeviceAddress, row) + "," + grid.Cells(kDeviceName, row) + "," +
+                           grid.Cells(kDeviceHost, row);
+        lines.Add(IntToStr(lines.Count()) + "=" + Trim(value));
+    }
+    return lines;
+}
+
+// Copies the sections "VoiceDevices:0", "VoiceDevices:1" ... of the chosen file into
+// voice.ini key by key, as many numbers as the file has lines; voice.ini keeps what the
+// file lacks.
+void MergeVoiceSections(const AnsiString& chosenPath) {
+    TIniFile chosen(chosenPath);
+    TIniFile voice(VoiceIniPath());
+    TStringList fileLines;
+    fileLines.LoadFromFile(chosenPath);
+    for (int number = 0; number < fileLines.Count(); ++number) {
+        AnsiString section = VoiceSectionName(number);
+        TStringList values;
+        chosen.ReadSectionValues(section, values);
+        for (int k = 0; k < values.Count(); ++k) {
+            AnsiString name = values.Names(k);
+            voice.WriteString(section, name, values[k].substr(name.size() + 1));
+        }
+    }
+}
+
+}  // namespace
+
+AnsiString VoiceIniPath() { return ProgramDirectory() + "voice.ini"; }
+
+AnsiString VoiceSectionName(int unit) { return kVoiceSectionPrefix + IntToStr(unit); }
+
+// Always from the program directory's rax40gw.conf. Section names are compared with
+// "VoiceDevices:" exactly, case included. A failure ends the copy without a message and
+// leaves what was copied until then.
+void TMainForm::SyncVoiceIniFromConf() {
+    try {
+        TIniFile conf(ProgramDirectory() + "rax40gw.conf");
+        TIniFile voice(VoiceIniPath());
+        std::ofstream{voice.FileName, std::ios::out | std::ios::trunc};  // emptied; a failure goes unreported
+        TStringList sections;
+        conf.ReadSections(sections);
+        for (const AnsiString& section : sections.Lines) {
+            if (!section.starts_with(kVoiceSectionPrefix)) continue;
+            TStringList keys;
+            conf.ReadSection(section, keys);
+            for (const AnsiString& key : keys.Lines) voice.WriteString(section, key, conf.ReadString(section, key, ""));
+        }
+    } catch (...) {
+    }
+}
+
+bool ShiftVoiceSections(const AnsiString& path, const AnsiString& prefix, int threshold, int shift) {
+    TStringList lines;
+    try {
+        lines.LoadFromFile(path);
+    } catch (const Exception&) {
+        ShowMessage("Не удалось открыть файл " + SystemToAnsi(path));
+        return false;
+    }
+    for (AnsiString& line : lines.Lines) {
+        int number = SectionNumber(line, prefix);
+        if (number >= 0 && number > threshold) line = "[" + prefix + IntToStr(number + shift) + "]";
+    }
+    try {
+        lines.SaveToFile(path);
+    } catch (const Exception&) {
+        ShowMessage("Не удалось сохранить настройки в файл " + SystemToAnsi(path));
+        return false;
+    }
+    return true;
+}
+
+// The new list takes the place of the old one in a single write: a write the system
+// refuses ("Unable to write to ...", shown in the error box) leaves the unit's previous
+// list whole.
+void WriteBlockVoiceDevices() {
+    TStringList devices = DeviceLines(*FormLorkM->StringGrid2);
+    TIniFile voice(VoiceIniPath());
+    AnsiString section = VoiceSectionName(CurrentBlock);
+    if (devices.Count() == 0) voice.EraseSection(section);
+    else voice.WriteSection(section, devices);
+}
+
+// A file that the loader refuses (its message is shown, or its conversion error ends
+// this handler) leaves the configuration in force as it was, not marked as changed, and
+// its device lists are not merged into the current ones.
+void TMainForm::mOpenClick(TObject*) {
+    if (!OpenDialog1->Execute()) return;
+    AnsiString path = OpenDialog1->FileName;
+    if (!LoadConfigFile(path)) return;
+    FModified = true;
+    MergeVoiceSections(path);
+}

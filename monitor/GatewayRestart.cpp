@@ -15,6 +15,8 @@ void DeferredGatewayStart::Poll() {
     service_.Start();  // refused by the wrapper unless the service is stopped (or still stopping)
 }
 
-void DeferredGatewayStart::Finish() {
-    for (Poll(); pending_; Poll()) Sleep(100);
+void DeferredGatewayStart::Finish(const std::function<void()>& waitAWhile) {
+    finishing_ = true;
+    for (Poll(); pending_; Poll()) waitAWhile();
+    finishing_ = false;
 }

@@ -17,9 +17,10 @@ AnsiString FormatProcessLine(const char* name, DWORD processId, int kilobytes) {
     return line;
 }
 
-// A process that cannot be opened reads "<unknown>" with 0 kB; one whose modules
-// cannot be read keeps "<unknown>" with its memory.
-void AddProcessLine(DWORD processId, int index) {
+namespace {
+// A process that cannot be opened reads "<unknown>" with 0 kB; one whose modules cannot
+// be read keeps "<unknown>" with its memory.
+AnsiString ProcessLine(DWORD processId) {
     char name[kNameSize] = "<unknown>";
     HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
     PROCESS_MEMORY_COUNTERS memory{};
@@ -30,12 +31,18 @@ void AddProcessLine(DWORD processId, int index) {
         if (EnumProcessModules(process, &executable, sizeof(executable), &needed))
             GetModuleBaseNameA(process, executable, name, kNameSize);
         GetProcessMemoryInfo(process, &memory, sizeof(memory));
+        CloseHandle(process);
     }
-    AnsiString line = FormatProcessLine(name, processId, static_cast<int>(memory.WorkingSetSize / 1024));
+    return FormatProcessLine(name, processId, static_cast<int>(memory.WorkingSetSize / 1024));
+}
+}  // namespace
+
+// The process is let go before the list is touched, so a failing update leaks nothing.
+void AddProcessLine(DWORD processId, int index) {
+    AnsiString line = ProcessLine(processId);
     TListBox* list = R40Mon->ListBox1;
     if (index < list->Count()) list->SetItem(index, line);
     else list->AddItem(line);
-    if (process) CloseHandle(process);
 }
 
 // Rebuilt in place, so the selection stays where it was; surplus lines go from the end.

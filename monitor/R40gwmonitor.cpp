@@ -25,6 +25,7 @@ namespace {
 constexpr DWORD kMegabyte = 1024 * 1024;
 constexpr int kPanelDispatcher = 1, kPanelCountdown = 2;  // panel 0 shows the service (ServiceView.cpp)
 constexpr int32_t kPutOffSeconds = 30;  // next look while Dorn4 reports a conversation
+constexpr DWORD kFinishStepMs = 100;     // between two looks at a held-back start at the close
 }  // namespace
 
 TR40Mon::TR40Mon() : GatewayStart(GatewayService) {
@@ -108,19 +109,42 @@ void TR40Mon::AHideExecute(TObject*) { Hide(); }
 
 void TR40Mon::ACloseApplicationExecute(TObject*) { Close(); }
 
+// A second close while the first waits for the gateway's start is refused unasked.
 void TR40Mon::FormClose(TObject*, TCloseAction& Action) {
+    if (GatewayStart.Finishing()) {
+        Action = caNone;
+        return;
+    }
     if (Application.MessageBox("Действительно закрыть приложение?...", "Монитор Rax40GW", MB_YESNO) == IDNO) {
         Action = caNone;
         return;
     }
     WriteSettings();
     WriteLog(" > Завершение программы...");
-    GatewayStart.Finish();
+    FinishGatewayStart();
+}
+
+// The close waits for a start that the last restart still holds back, with the window
+// painting and answering: between short waits its messages are handled, while its input
+// is held off and ticks do nothing. The hourglass and the service's state show the wait.
+void TR40Mon::FinishGatewayStart() {
+    if (!GatewayStart.Pending()) return;
+    EnableWindow(Handle(), FALSE);
+    Screen.SetCursor(crHourGlass);
+    GatewayStart.Finish([this] {
+        ReadStateExecute(this);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, kFinishStepMs, QS_ALLINPUT);
+        Application.ProcessMessages();
+    });
+    Screen.SetCursor(crDefault);
+    EnableWindow(Handle(), TRUE);
 }
 
 // Every tick counts down to the next memory check; the tick that finds the count at 0
-// checks. A start held back by the last restart is looked after first.
+// checks. A start held back by the last restart is looked after first; while the close
+// waits for that start, the ticks have nothing to do.
 void TR40Mon::Timer1Timer(TObject*) {
+    if (GatewayStart.Finishing()) return;
     GatewayStart.Poll();
     if (CheckCountdown != 0) CountDown();
     else CheckMemory();

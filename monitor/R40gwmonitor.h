@@ -107,6 +107,7 @@ private:
     void ShowDispatcherState();
     bool ConversationInProgress();
     void RestartGateway();
+    void FinishGatewayStart();
     void ShowRestartCounters();
     int32_t NewCountdown() const;
     // Period, Size, the log switch and RestartCnt from the settings file, and back.

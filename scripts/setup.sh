@@ -13,7 +13,10 @@ if ((${#missing[@]})); then
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
-if ! locale -a 2>/dev/null | grep -qi '^ru_RU.utf8$'; then
-  SUDO=""; [ "$(id -u)" = 0 ] || SUDO=sudo
-  $SUDO localedef -i ru_RU -f UTF-8 ru_RU.UTF-8
-fi
+# Russian for the programs (code page 1251), German for the tests of another code page (1252).
+for lang in ru_RU de_DE; do
+  if ! locale -a 2>/dev/null | grep -qi "^$lang.utf8$"; then
+    SUDO=""; [ "$(id -u)" = 0 ] || SUDO=sudo
+    $SUDO localedef -i "$lang" -f UTF-8 "$lang.UTF-8"
+  fi
+done

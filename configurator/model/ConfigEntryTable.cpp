@@ -40,3 +40,12 @@ ConfigEntry ConfigEntryTable[kConfigEntryCount] = {
 void ClearConfigEntries() {
     for (ConfigEntry& entry : ConfigEntryTable) entry.Clear();
 }
+
+void WriteConfigEntries(std::ostream& out) {
+    for (int i = 0; i < kConfigEntryCount; ++i) {
+        if (i == kDevicesList || i == kPrefixesList)
+            ConfigEntryTable[i].WriteBody(out);
+        else
+            ConfigEntryTable[i].WriteEntry(out);
+    }
+}

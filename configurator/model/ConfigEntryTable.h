@@ -46,3 +46,7 @@ extern ConfigEntry ConfigEntryTable[kConfigEntryCount];
 
 // Clears every entry in table order; sections and keys stay.
 void ClearConfigEntries();
+
+// Writes the entries in table order, the two list entries by their bodies: the
+// configuration file's lines, each ended by CR LF.
+void WriteConfigEntries(std::ostream& out);

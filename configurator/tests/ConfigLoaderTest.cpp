@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <map>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 #include "CheckBox.h"
@@ -320,6 +321,46 @@ TEST_F(ConfigLoaderTest, AtStartAProgramFileThatCannotBeOpenedIsReportedByItsNam
     EXPECT_FALSE(form->FLoaded);
     EXPECT_NE(form->EditSystemName->Text(), "Base");
     EXPECT_EQ(form->ListBoxPrefixes->Count(), 0);
+}
+
+// A file whose reading breaks off after its first lines. Wine does not let a locked
+// region of a disk file fail a read, so a pipe stands in: it serves the lines and is then
+// cut off, and the next read fails.
+class BrokenOffFile {
+public:
+    explicit BrokenOffFile(const std::string& head)
+        : pipe_(CreateNamedPipeA(kPath, PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE | PIPE_WAIT, 1, 4096, 4096, 0, nullptr)),
+          server_([this, head] {
+              ConnectNamedPipe(pipe_, nullptr);
+              DWORD written;
+              WriteFile(pipe_, head.data(), static_cast<DWORD>(head.size()), &written, nullptr);
+              Sleep(300);  // the reader takes the lines meanwhile
+              DisconnectNamedPipe(pipe_);
+          }) {}
+    ~BrokenOffFile() {
+        CloseHandle(CreateFileA(kPath, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));  // if no reader came
+        server_.join();
+        CloseHandle(pipe_);
+    }
+    static constexpr const char* kPath = "\\\\.\\pipe\\rax40gw-broken-off.conf";
+
+private:
+    HANDLE pipe_;
+    std::thread server_;
+};
+
+// The lines read before the error would take effect without the rest of the file.
+TEST_F(ConfigLoaderTest, AReadErrorIsReportedAsAFileThatCannotBeOpenedAndChangesNothing) {
+    TMainForm* form = StartOnBaseline();
+    State before = Snapshot(*form);
+    BrokenOffFile file("[System]\nName=Other\n[Network]\nListener Port=1\n[Prefixes]\n7=7\n");
+    form->OpenDialog1->FileName = BrokenOffFile::kPath;
+    EXPECT_FALSE(form->LoadConfigFile(BrokenOffFile::kPath));
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].Text, BrokenOffFile::kPath);
+    EXPECT_EQ(notices[0].Caption, "Не удалось открыть файл...");
+    EXPECT_EQ(notices[0].Flags, static_cast<unsigned>(MB_OK | MB_ICONWARNING));
+    EXPECT_EQ(Snapshot(*form), before);
 }
 
 // Lines before the malformed number would change every part of the window, and the

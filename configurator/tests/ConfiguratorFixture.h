@@ -1,17 +1,58 @@
 #pragma once
 // The configurator's main window in-process for one test, in a temporary program
 // directory that holds the voice.ini the program looks for. The message boxes the
-// program would show are recorded and answered with OK.
+// program would show are recorded and answered with OK, or yesNoAnswer for a question.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <optional>
+#include <string>
 #include <vector>
 #include "Application.h"
+#include "ComboBox.h"
+#include "ConfigEntryTable.h"
+#include "Dialogs.h"
+#include "Edit.h"
 #include "Files.h"
 #include "Main.h"
 #include "Menus.h"
 #include "TempDir.h"
 
 namespace configurator_test {
+
+// The operator replaces an edit's text by typing it; each character goes through the
+// edit's key filter.
+inline void Type(TEdit* edit, const wchar_t* text) {
+    SendMessageW(edit->Handle(), EM_SETSEL, 0, -1);
+    SendMessageW(edit->Handle(), WM_CHAR, VK_BACK, 1);
+    for (const wchar_t* c = text; *c; ++c) SendMessageW(edit->Handle(), WM_CHAR, *c, 1);
+}
+
+// The operator picks an item of a drop-down list.
+inline void Pick(TComboBox* combo, int index) {
+    SendMessageW(combo->Handle(), CB_SETCURSEL, index, 0);
+    SendMessageW(GetParent(combo->Handle()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo->Handle()), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo->Handle()));
+}
+
+// Another program holding a file open: with no sharing at all, or letting others read
+// and write it but not delete or replace it; or a reader that lets others do anything.
+class HeldFile {
+public:
+    HeldFile(const std::string& path, DWORD sharing, DWORD access = GENERIC_READ | GENERIC_WRITE)
+        : handle_(CreateFileA(path.c_str(), access, sharing, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+    ~HeldFile() { Close(); }
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+    HANDLE Handle() const { return handle_; }
+    bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
+    void Close() {
+        if (IsOpen()) CloseHandle(handle_);
+        handle_ = INVALID_HANDLE_VALUE;
+    }
+
+private:
+    HANDLE handle_;
+};
 
 struct Notice {
     AnsiString Text, Caption;
@@ -22,13 +63,15 @@ class ConfiguratorFixture : public testing::Test {
 protected:
     TempDir dir;
     std::vector<Notice> notices;
+    int yesNoAnswer = IDNO;
 
     void SetUp() override {
+        ClearConfigEntries();  // as at the start of a run
         SetProgramDirectoryForTests(dir.Path());
         PutVoiceIni();
         Application.OnMessageBox = [this](const AnsiString& text, const AnsiString& caption, unsigned flags) {
             notices.push_back({text, caption, flags});
-            return IDOK;
+            return (flags & MB_TYPEMASK) == MB_YESNO ? yesNoAnswer : IDOK;
         };
     }
 
@@ -61,6 +104,16 @@ protected:
     void DoubleClick(TControl* control) { SendMessageW(control->Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, 0); }
     void Choose(TMenuItem* item) {
         SendMessageW(MainForm->Handle(), WM_COMMAND, MAKEWPARAM(item->Command(), 0), 0);
+    }
+    // The File menu's "save as" with the file the operator picks in the dialog; an empty
+    // path cancels the dialog.
+    void ChooseSaveAs(const std::string& path) {
+        TFileDialog::OnShow = [path](const FileDialogRequest&) -> std::optional<AnsiString> {
+            if (path.empty()) return std::nullopt;
+            return path;
+        };
+        Choose(MainForm->mSaveas);
+        TFileDialog::OnShow = nullptr;
     }
 };
 

@@ -54,12 +54,7 @@ protected:
     void Tick() { SendMessageW(form->Timer->Handle(), WM_TIMER, form->Timer->Id(), 0); }
 
     // What the system does when the operator picks an item from the open list.
-    void Pick(int index) {
-        HWND combo = form->StartTypeCB->Handle();
-        SendMessageW(combo, CB_SETCURSEL, index, 0);
-        SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(combo));
-    }
+    void Pick(int index) { configurator_test::Pick(form->StartTypeCB, index); }
 
     // The button as the operator meets it. The start glyph is 20 pixels wide, the stop
     // glyph 32; none is 0.
@@ -214,6 +209,41 @@ TEST_F(RestartThreadTest, StopsTheServiceAndStartsItAgainTwoSecondsLater) {
     EXPECT_GE(GetTickCount64() - started, 1990u);
     ASSERT_TRUE(gateway.WaitForState(SERVICE_RUNNING));
     EXPECT_NE(gateway.ProcessId(), before);
+}
+
+// The system refuses a start while the service is still stopping: the worker waits for
+// the stop. It reads the state into a record of its own, never into the one that the
+// window thread's timer fills.
+TEST_F(RestartThreadTest, WaitsForASlowStopBeforeItStartsTheServiceAgain) {
+    gateway.InstallRunning("--stop-delay-ms 4000");
+    DWORD before = gateway.ProcessId();
+    ASSERT_TRUE(GatewayControl.Open(gateway.Name()));
+    SERVICE_STATUS timersRecord{};
+    timersRecord.dwCurrentState = 99;
+    GatewayControl.Status = timersRecord;
+
+    ULONGLONG started = GetTickCount64();
+    auto thread = TThread::Start<RAXThread>();
+    ASSERT_EQ(WaitForSingleObject(thread->Handle(), 20000), WAIT_OBJECT_0);
+    EXPECT_GE(GetTickCount64() - started, 3900u);
+    ASSERT_TRUE(gateway.WaitForState(SERVICE_RUNNING));
+    EXPECT_NE(gateway.ProcessId(), before);
+    EXPECT_EQ(GatewayControl.Status.dwCurrentState, 99u);
+}
+
+// A service that hangs in stopping gets its start request at the limit; the system
+// refuses it, and the worker ends.
+TEST_F(RestartThreadTest, StopsWaitingAtItsLimit) {
+    gateway.InstallRunning("--stop-delay-ms 6000");
+    ASSERT_TRUE(GatewayControl.Open(gateway.Name()));
+
+    ULONGLONG started = GetTickCount64();
+    auto thread = TThread::Start<RAXThread>(3000);
+    ASSERT_EQ(WaitForSingleObject(thread->Handle(), 20000), WAIT_OBJECT_0);
+    ULONGLONG took = GetTickCount64() - started;
+    EXPECT_GE(took, 2990u);
+    EXPECT_LT(took, 4500u);
+    EXPECT_EQ(gateway.State(), DWORD(SERVICE_STOP_PENDING));
 }
 
 TEST_F(RestartThreadTest, WithoutAServiceHandleItOnlyWaitsTwoSeconds) {

@@ -112,6 +112,32 @@ INSTANTIATE_TEST_SUITE_P(
         AnswerRow{"SlowButWithinTheLimit", "--delay-ms 500 --reply 0x05000001", true, 0}),
     [](const testing::TestParamInfo<AnswerRow>& info) { return std::string(info.param.label); });
 
+struct RequestRow {
+    const char* label;
+    LPARAM request;
+    bool answered;
+};
+
+void PrintTo(const RequestRow& row, std::ostream* out) { *out << row.label; }
+
+class DispatcherRequest : public DispatcherLinkTest, public testing::WithParamInterface<RequestRow> {};
+
+// Dorn4 answers the conversation query alone, and so does the stand-in: the answers above
+// came only because the link sent that query.
+TEST_P(DispatcherRequest, OnlyTheConversationQueryIsAnswered) {
+    dorn4.Start("--reply 0x05000001");
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(dorn4.Window(), WM_DISPATCHER_LINK, reinterpret_cast<WPARAM>(MainWindow().Handle()),
+                        GetParam().request, SMTO_NORMAL, 5000, &ignored);
+    EXPECT_EQ(Dispatcher.ReplyArrived, GetParam().answered);
+}
+
+INSTANTIATE_TEST_SUITE_P(Codes, DispatcherRequest,
+                         testing::Values(RequestRow{"ConversationQuery", 0x05000000, true},
+                                         RequestRow{"OtherCode", 0x06000000, false},
+                                         RequestRow{"CodeInTheLowByte", 0x00000005, false}),
+                         [](const testing::TestParamInfo<RequestRow>& info) { return std::string(info.param.label); });
+
 TEST_F(DispatcherLinkTest, FindLooksForTheWindowClassAndKeepsTheLastHandleFound) {
     TR40Mon& form = MainWindow();
     Dispatcher.DispatcherWindow = form.Handle();

@@ -5,7 +5,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
+#include <algorithm>
+#include <atomic>
 #include <string>
+#include <thread>
+#include <vector>
 #include "BitBtn.h"
 #include "Button.h"
 #include "Label.h"
@@ -119,35 +123,45 @@ TEST_F(MonitorWindow, NegativePeriodCountsOnBelowZeroWithoutFurtherChecks) {
 
 // ---- the service as the window shows it ----
 
-TEST_F(MonitorWindow, StoppedServiceShowsNoMemoryAndOnlyStart) {
-    gateway.Install();
+enum class Gateway { Missing, Stopped, RunningWith1536K };
+
+struct DisplayRow {
+    const char* label;
+    Gateway gateway;
+    const wchar_t* info;
+    int bar;
+    const wchar_t* servicePanel;
+    bool stopEnabled, startEnabled;
+};
+
+void PrintTo(const DisplayRow& row, std::ostream* out) { *out << row.label; }
+
+class MonitorDisplay : public MonitorWindow, public testing::WithParamInterface<DisplayRow> {};
+
+TEST_P(MonitorDisplay, ShowsTheServicesMemoryStateAndButtons) {
+    const DisplayRow& row = GetParam();
+    if (row.gateway == Gateway::Stopped) gateway.Install();
+    if (row.gateway == Gateway::RunningWith1536K) {
+        gateway.InstallRunning();
+        MeasureAs(1572864);
+    }
     TR40Mon& form = Open();
-    EXPECT_EQ(WindowText(form.LabelInfo->Handle()), L"Память Rax40 Gateway: 0 кБайт...");
-    EXPECT_EQ(BarPosition(), 0);
-    EXPECT_EQ(PanelText(0), L"Rax40GW: Остановлен");
-    EXPECT_FALSE(Enabled(form.BitBtnStop));
-    EXPECT_TRUE(Enabled(form.BitBtnStart));
+    EXPECT_EQ(WindowText(form.LabelInfo->Handle()), row.info);
+    EXPECT_EQ(BarPosition(), row.bar);  // whole megabytes
+    EXPECT_EQ(PanelText(0), row.servicePanel);
+    EXPECT_EQ(Enabled(form.BitBtnStop), row.stopEnabled);
+    EXPECT_EQ(Enabled(form.BitBtnStart), row.startEnabled);
 }
 
-TEST_F(MonitorWindow, MissingServiceShowsTheReasonAndNoButtons) {
-    TR40Mon& form = Open();
-    EXPECT_EQ(WindowText(form.LabelInfo->Handle()), L"Память Rax40 Gateway: Сервис не найден...");
-    EXPECT_EQ(PanelText(0), L"Rax40GW: Состояние неизвестно");
-    EXPECT_EQ(BarPosition(), 0);
-    EXPECT_FALSE(Enabled(form.BitBtnStop));
-    EXPECT_FALSE(Enabled(form.BitBtnStart));
-}
-
-TEST_F(MonitorWindow, RunningServiceShowsItsMemoryInKilobytesAndWholeMegabytes) {
-    gateway.InstallRunning();
-    MeasureAs(1572864);
-    TR40Mon& form = Open();
-    EXPECT_EQ(WindowText(form.LabelInfo->Handle()), L"Память Rax40 Gateway: 1536 кБайт...");
-    EXPECT_EQ(BarPosition(), 1);
-    EXPECT_EQ(PanelText(0), L"Rax40GW: Выполняется");
-    EXPECT_TRUE(Enabled(form.BitBtnStop));
-    EXPECT_FALSE(Enabled(form.BitBtnStart));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Services, MonitorDisplay,
+    testing::Values(DisplayRow{"Stopped", Gateway::Stopped, L"Память Rax40 Gateway: 0 кБайт...", 0,
+                               L"Rax40GW: Остановлен", false, true},
+                    DisplayRow{"Missing", Gateway::Missing, L"Память Rax40 Gateway: Сервис не найден...", 0,
+                               L"Rax40GW: Состояние неизвестно", false, false},
+                    DisplayRow{"Running", Gateway::RunningWith1536K, L"Память Rax40 Gateway: 1536 кБайт...", 1,
+                               L"Rax40GW: Выполняется", true, false}),
+    [](const testing::TestParamInfo<DisplayRow>& info) { return std::string(info.param.label); });
 
 TEST_F(MonitorWindow, StopAndStartButtonsDriveTheService) {
     gateway.InstallRunning("--stop-delay-ms 3000");
@@ -255,18 +269,77 @@ TEST_F(MonitorWindow, StartIsRequestedAnywayWhenTheStopOutlastsTheLimit) {
     EXPECT_TRUE(gateway.WaitForState(SERVICE_STOPPED));
 }
 
-// Closing while a restart still waits for the stop does not leave the gateway stopped.
-TEST_F(MonitorWindow, ClosingDuringARestartStillStartsTheGateway) {
+// What another thread sees of the window while the window's thread is busy: whether each
+// message sent to it was answered in time, the service's panel and the cursor then. Once
+// the first message has been answered, it posts a second close and a tick.
+class WindowWatch {
+public:
+    explicit WindowWatch(TR40Mon& form) : thread_([this, &form] { Watch(form); }) {}
+    ~WindowWatch() { Stop(); }
+    void Stop() {
+        stop_ = true;
+        if (thread_.joinable()) thread_.join();
+    }
+    std::vector<bool> answered;
+    std::vector<std::wstring> servicePanel;
+    std::vector<int> cursor;
+
+private:
+    void Watch(TR40Mon& form) {
+        while (!stop_) {
+            DWORD_PTR ignored;
+            bool ok = SendMessageTimeoutW(form.Handle(), WM_NULL, 0, 0, SMTO_NORMAL, 1000, &ignored) != 0;
+            answered.push_back(ok);
+            if (!ok) continue;
+            wchar_t text[128] = {};
+            SendMessageTimeoutW(form.StatusBar1->Handle(), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text), SMTO_NORMAL,
+                                1000, &ignored);
+            servicePanel.push_back(text);
+            cursor.push_back(Screen.Cursor());
+            if (answered.size() == 1) {
+                PostMessageW(form.Handle(), WM_CLOSE, 0, 0);
+                PostMessageW(form.Timer1->Handle(), WM_TIMER, form.Timer1->Id(), 0);
+            }
+            Sleep(50);
+        }
+    }
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+
+// Closing while a restart still waits for the stop does not leave the gateway stopped;
+// meanwhile the window goes on answering and shows the service stopping under the
+// hourglass, and neither a second close nor a tick runs inside the wait.
+TEST_F(MonitorWindow, ClosingDuringARestartWaitsForTheStartWithTheWindowAnswering) {
     gateway.InstallRunning("--hold-mb 60 --stop-delay-ms 2000");
     DWORD before = gateway.ProcessId();
     TR40Mon& form = Open();
     Tick();
     ASSERT_TRUE(form.GatewayStart.Pending());
+
+    WindowWatch watch(form);
     CloseAnswering(IDYES);
+    watch.Stop();
+
     EXPECT_TRUE(Application.Terminated);
     EXPECT_FALSE(form.GatewayStart.Pending());
     EXPECT_TRUE(gateway.WaitForState(SERVICE_RUNNING));
     EXPECT_NE(gateway.ProcessId(), before);
+
+    ASSERT_GE(watch.answered.size(), 2u);
+    watch.answered.pop_back();  // the last one may have come after the close
+    // The cursor is read past the window's messages, so the last reading may fall after
+    // the wait has put the cursor back.
+    ASSERT_FALSE(watch.cursor.empty());
+    watch.cursor.pop_back();
+    EXPECT_GE(watch.answered.size(), 10u);
+    EXPECT_TRUE(std::all_of(watch.answered.begin(), watch.answered.end(), [](bool ok) { return ok; }));
+    EXPECT_NE(std::find(watch.servicePanel.begin(), watch.servicePanel.end(), L"Rax40GW: Останавливается"),
+              watch.servicePanel.end());
+    EXPECT_TRUE(std::all_of(watch.cursor.begin(), watch.cursor.end(), [](int c) { return c == crHourGlass; }));
+    EXPECT_EQ(Screen.Cursor(), crDefault);
+    EXPECT_EQ(boxes.size(), 1u);               // the second close asked nothing
+    EXPECT_EQ(form.CheckCountdown, 300);       // and the tick did not count down
 }
 
 // ---- hiding, showing and closing ----

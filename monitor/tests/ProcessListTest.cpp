@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <psapi.h>
+#include <winternl.h>
 #include <optional>
 #include <string>
 #include <vector>
+#include "Exception.h"
 #include "ListBox.h"
 #include "MonitorFixture.h"
 #include "ProcessList.h"
@@ -58,6 +60,21 @@ DWORD LineProcessId(const AnsiString& line) {
 AnsiString NameAndId(const AnsiString& name, DWORD processId) {
     AnsiString line = FormatProcessLine(name.c_str(), processId, 0);
     return line.substr(0, line.rfind(':') + 1);
+}
+
+// The handles that this process holds, as the system lists them.
+int OwnHandleCount() {
+    using Query = LONG(WINAPI*)(SYSTEM_INFORMATION_CLASS, PVOID, ULONG, PULONG);
+    auto query = reinterpret_cast<Query>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation"));
+    std::vector<char> buffer(1 << 20);
+    ULONG needed = 0;
+    while (query(SystemHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()), &needed) < 0)
+        buffer.resize(buffer.size() * 2);
+    const auto* table = reinterpret_cast<const SYSTEM_HANDLE_INFORMATION*>(buffer.data());
+    int count = 0;
+    for (ULONG i = 0; i < table->Count; ++i)
+        if (table->Handle[i].OwnerPid == GetCurrentProcessId()) ++count;
+    return count;
 }
 
 // This test program again, suspended: one process more until it is ended.
@@ -171,6 +188,41 @@ TEST_F(ProcessListWindow, RefreshReplacesTheLinesInPlaceAndKeepsTheSelection) {
     RefreshByTimer();
     EXPECT_EQ(form.ListBox1->ItemIndex(), 2);
     EXPECT_EQ(form.ListBox1->Count(), count);
+}
+
+// An operator who has scrolled the list away from the selected line stays where he
+// scrolled to: the refresh does not bring the selection back into view.
+TEST_F(ProcessListWindow, RefreshLeavesTheListScrolledWhereTheOperatorScrolledIt) {
+    TR40Mon& form = OpenPastTheFirstCheck();
+    RECT window;
+    GetWindowRect(form.Handle(), &window);
+    SetWindowPos(form.Handle(), nullptr, 0, 0, window.right - window.left, window.bottom - window.top - 170,
+                 SWP_NOMOVE | SWP_NOZORDER);  // the operator makes the window lower: the list shows a few lines
+    HWND list = form.ListBox1->Handle();
+    ASSERT_GT(form.ListBox1->Count(), 5);
+    RECT item;
+    SendMessageW(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+    LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, point);  // he selects the first line
+    SendMessageW(list, WM_LBUTTONUP, 0, point);
+    for (int i = 0; i < 3; ++i) SendMessageW(list, WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), 0);  // and scrolls down
+    ASSERT_EQ(SendMessageW(list, LB_GETTOPINDEX, 0, 0), 3);
+    ASSERT_EQ(form.ListBox1->ItemIndex(), 0);
+
+    RefreshByTimer();
+    EXPECT_EQ(SendMessageW(list, LB_GETTOPINDEX, 0, 0), 3);
+    EXPECT_EQ(form.ListBox1->ItemIndex(), 0);
+}
+
+// The process is let go before its line goes into the list, so a failing list update
+// (here an index that the list does not have) leaves no handle open behind it.
+TEST_F(ProcessListWindow, ALineThatCannotBePlacedLeavesNoProcessOpen) {
+    Open();
+    auto placeOwnLineAtMinusOne = [] { EXPECT_THROW(AddProcessLine(GetCurrentProcessId(), -1), EStringListError); };
+    placeOwnLineAtMinusOne();  // what the system and the run-time open once for a first throw is open now
+    int before = OwnHandleCount();
+    placeOwnLineAtMinusOne();
+    EXPECT_EQ(OwnHandleCount(), before);
 }
 
 TEST_F(ProcessListWindow, AddsTheLineOfANewProcessAndDropsTheSurplusOnceItHasEnded) {

@@ -1,6 +1,7 @@
 // testdorn4.exe: a stand-in for the dispatcher program Dorn4 in the tests: a top-level
 // window of the class "TDornMain" that answers the conversation query (message 0x8194,
-// the window to answer in wParam) as its arguments say.
+// the window to answer in wParam, lParam 0x05000000) as its arguments say. A message
+// with any other lParam is not a query and gets no answer.
 //   testdorn4.exe [--reply CODE]... [--post] [--delay-ms N]
 //   --reply CODE   send 0x8194 with wParam CODE (such as 0x05000001, a conversation)
 //                  back while handling the query; given twice, both go, in order;
@@ -16,6 +17,7 @@
 namespace {
 
 constexpr UINT kQueryMessage = WM_APP + 0x194;
+constexpr LPARAM kConversationQuery = 0x05000000;  // request code 5 in the top byte
 
 struct Behaviour {
     std::vector<WPARAM> replies;
@@ -46,7 +48,7 @@ void Answer(HWND monitor) {
 LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case kQueryMessage:
-        Answer(reinterpret_cast<HWND>(wParam));
+        if (lParam == kConversationQuery) Answer(reinterpret_cast<HWND>(wParam));
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);

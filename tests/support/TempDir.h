@@ -1,6 +1,7 @@
 #pragma once
 // A fresh directory under the system's temporary directory, removed with its files.
 #include <string>
+#include <vector>
 
 class TempDir {
 public:
@@ -15,6 +16,8 @@ public:
     void Write(const std::string& name, const std::string& bytes) const;
     std::string Read(const std::string& name) const;
     bool Exists(const std::string& name) const;
+    // The names of the files and directories in it, sorted.
+    std::vector<std::string> Names() const;
 
 private:
     std::string path_;

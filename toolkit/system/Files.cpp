@@ -1,6 +1,8 @@
 #include "Files.h"
 #include <windows.h>
+#include <string>
 #include <vector>
+#include "Unicode.h"
 
 namespace {
 
@@ -36,3 +38,14 @@ bool FileExists(const AnsiString& path) {
 }
 
 bool DeleteFileAt(const AnsiString& path) { return DeleteFileA(path.c_str()) != 0; }
+
+// Asked in UTF-16: the system's own code page need not be the programs' CP1251.
+AnsiString SystemErrorText(unsigned long code) {
+    wchar_t* text = nullptr;
+    DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                  nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    AnsiString result = length ? FromWide(std::wstring(text, length)) : "error " + std::to_string(code);
+    LocalFree(text);
+    while (!result.empty() && (result.back() == '\r' || result.back() == '\n' || result.back() == ' ')) result.pop_back();
+    return result;
+}

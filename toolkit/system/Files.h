@@ -12,3 +12,7 @@ void SetProgramDirectoryForTests(const AnsiString& dir);
 bool FileExists(const AnsiString& path);
 // Named so as not to meet the system header's DeleteFile macro. False when it fails.
 bool DeleteFileAt(const AnsiString& path);
+
+// The system's own text for an error code (FormatMessage) in CP1251, without the line
+// end it closes with; "error <code>" when the system has no text for it.
+AnsiString SystemErrorText(unsigned long code);

@@ -4,6 +4,7 @@
 #include <vector>
 #include "Exception.h"
 #include "SysUtils.h"
+#include "Unicode.h"
 
 namespace {
 
@@ -29,10 +30,11 @@ void ReadNameList(const char* section, const AnsiString& fileName, TStringList& 
     FillFromNameList(buffer.data(), length, list);
 }
 
-// A null key erases the section, a null value the key.
+// A null key erases the section, a null value the key. The file's name is in the
+// system's code page; the message is the programs' CP1251.
 void WriteProfile(const char* section, const char* key, const char* value, const AnsiString& fileName) {
     if (!WritePrivateProfileStringA(section, key, value, fileName.c_str()))
-        throw EIniFileException("Unable to write to " + fileName);
+        throw EIniFileException("Unable to write to " + SystemToAnsi(fileName));
 }
 
 }  // namespace
@@ -81,4 +83,15 @@ void TIniFile::ReadSectionValues(const AnsiString& section, TStringList& lines) 
 
 void TIniFile::EraseSection(const AnsiString& section) {
     WriteProfile(section.c_str(), nullptr, nullptr, FileName);
+}
+
+void TIniFile::WriteSection(const AnsiString& section, const TStringList& lines) {
+    AnsiString block;  // each line ended by a zero byte, the block by another
+    for (const AnsiString& line : lines.Lines) {
+        block += line;
+        block += '\0';
+    }
+    block += '\0';
+    if (!WritePrivateProfileSectionA(section.c_str(), block.c_str(), FileName.c_str()))
+        throw EIniFileException("Unable to write to " + FileName);
 }

@@ -28,6 +28,9 @@ public:
     void ReadSectionValues(const AnsiString& section, TStringList& lines) const;
 
     void EraseSection(const AnsiString& section);
+    // Puts the key=value lines in place of all keys of the section, in one write: the
+    // section holds either its old keys or the new ones. Throws as WriteString does.
+    void WriteSection(const AnsiString& section, const TStringList& lines);
 
     const AnsiString FileName;
 };

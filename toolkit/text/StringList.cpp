@@ -1,35 +1,15 @@
 #include "StringList.h"
-#include <cstdio>
 #include <fstream>
-#include <iterator>
+#include <sstream>
 #include "Exception.h"
+#include "FileReplace.h"
 #include "SysUtils.h"
-#ifdef _WIN32
-#include <windows.h>
-#endif
 
 namespace {
 
 void CheckIndex(int index, int limit) {
     if (index < 0 || index > limit)
         throw EStringListError("List index out of bounds (" + IntToStr(index) + ")");
-}
-
-// Puts the written temporary file in the place of the target in one step.
-bool MoveIntoPlace(const AnsiString& from, const AnsiString& to) {
-#ifdef _WIN32
-    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-#else
-    return std::rename(from.c_str(), to.c_str()) == 0;
-#endif
-}
-
-bool WriteAll(const AnsiString& path, const AnsiString& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return !out.fail();
 }
 
 }  // namespace
@@ -72,8 +52,11 @@ int TStringList::IndexOf(const AnsiString& s) const {
 }
 
 AnsiString TStringList::Text() const {
+    size_t size = 0;
+    for (const AnsiString& line : Lines) size += line.size() + 2;
     AnsiString text;
-    for (const AnsiString& line : Lines) text += line + "\r\n";
+    text.reserve(size);
+    for (const AnsiString& line : Lines) text.append(line).append("\r\n");
     return text;
 }
 
@@ -94,15 +77,12 @@ void TStringList::SetText(const AnsiString& text) {
 void TStringList::LoadFromFile(const AnsiString& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw EFOpenError("Cannot open file \"" + path + "\"");
-    SetText(AnsiString(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    SetText(bytes.str());
 }
 
-// The list goes to a temporary file beside the target first, so that a failed save
-// leaves the previous file as it was.
+// A failed save leaves the previous file as it was.
 void TStringList::SaveToFile(const AnsiString& path) const {
-    AnsiString temporary = path + ".tmp";
-    if (!WriteAll(temporary, Text()) || !MoveIntoPlace(temporary, path)) {
-        std::remove(temporary.c_str());
-        throw EFCreateError("Cannot create file \"" + path + "\"");
-    }
+    if (ReplaceFileContents(path, Text()) != 0) throw EFCreateError("Cannot create file \"" + path + "\"");
 }

@@ -30,8 +30,8 @@ public:
 
     // Reads the file's bytes as Text; throws EFOpenError when it cannot be opened.
     void LoadFromFile(const AnsiString& path);
-    // Writes Text to a temporary file beside path, then puts it in place of path; on
-    // failure path is left as it was and EFCreateError is thrown.
+    // Replaces the file's bytes with Text in one step (ReplaceFileContents); on failure
+    // path is left as it was and EFCreateError is thrown.
     void SaveToFile(const AnsiString& path) const;
 
     std::vector<AnsiString> Lines;

@@ -1,5 +1,6 @@
 #include "Control.h"
 #include <algorithm>
+#include <unordered_map>
 #include "Application.h"
 #include "Exception.h"
 #include "Form.h"
@@ -7,7 +8,13 @@
 #include "Unicode.h"
 
 namespace {
-const wchar_t kObjectProperty[] = L"TkControl";
+// The object of each of our windows. A window property would do too, but under Wine
+// every property lookup is a round trip to the server, and one is made for each
+// message our windows get.
+std::unordered_map<HWND, TControl*>& Objects() {
+    static std::unordered_map<HWND, TControl*> objects;
+    return objects;
+}
 }
 
 TControl::~TControl() {
@@ -17,7 +24,7 @@ TControl::~TControl() {
     }
     for (TControl* child : controls_) child->parent_ = nullptr;
     if (handle_ && IsWindow(handle_)) {
-        RemovePropW(handle_, kObjectProperty);
+        Objects().erase(handle_);
         if (defaultProc_ && defaultProc_ != DefWindowProcW)
             SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(defaultProc_));
         DestroyWindow(handle_);
@@ -31,7 +38,8 @@ TForm* TControl::ParentForm() {
 }
 
 TControl* TControl::FromHandle(HWND window) {
-    return window ? static_cast<TControl*>(GetPropW(window, kObjectProperty)) : nullptr;
+    auto found = Objects().find(window);
+    return found == Objects().end() ? nullptr : found->second;
 }
 
 const wchar_t* TControl::OwnClassName() {
@@ -54,6 +62,7 @@ const wchar_t* TControl::OwnClassName() {
 LRESULT CALLBACK TControl::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     TControl* control = FromHandle(window);
     if (!control) return DefWindowProcW(window, msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) Objects().erase(window);  // its last message: the handle may be reused
     try {
         return control->WndProc(msg, wParam, lParam);
     } catch (...) {
@@ -85,7 +94,7 @@ void TControl::CreateHandle() {
     handle_ = CreateWindowExW(spec.ExStyle, spec.ClassName, text.c_str(), style, left_, top_, width_, height_,
                               ParentHandle(), nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!handle_) throw Exception("cannot create the window of " + Name);
-    SetPropW(handle_, kObjectProperty, this);
+    Objects()[handle_] = this;
     defaultProc_ = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(handle_, GWLP_WNDPROC));
     if (defaultProc_ == DefWindowProcW || wcscmp(spec.ClassName, OwnClassName()) == 0) defaultProc_ = DefWindowProcW;
     SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TControl::WindowProc));
@@ -202,14 +211,24 @@ AnsiString TControl::Caption() const {
 }
 
 void TControl::SetWindowTextSilently(const AnsiString& text) {
+    SetWindowTextSilently(ToWide(text));
     caption_ = text;
+}
+
+void TControl::SetWindowTextSilently(const std::wstring& text) {
+    caption_ = FromWide(text);  // what a window made later starts from
     if (!handle_) return;
     settingText_ = true;
-    SetWindowTextW(handle_, ToWide(text).c_str());
+    SetWindowTextW(handle_, text.c_str());
     settingText_ = false;
 }
 
 void TControl::SetCaption(const AnsiString& text) {
+    SetWindowTextSilently(text);
+    if (handle_) InvalidateRect(handle_, nullptr, TRUE);
+}
+
+void TControl::SetCaption(const std::wstring& text) {
     SetWindowTextSilently(text);
     if (handle_) InvalidateRect(handle_, nullptr, TRUE);
 }

@@ -60,6 +60,8 @@ public:
     // The window text. Setting it from code fires no change handler.
     AnsiString Caption() const;
     void SetCaption(const AnsiString& text);
+    // Text that is not the programs' CP1251, such as a path in the system's code page.
+    void SetCaption(const std::wstring& text);
     AnsiString Text() const { return Caption(); }
     void SetText(const AnsiString& text) { SetCaption(text); }
 
@@ -111,6 +113,7 @@ protected:
     // True while code sets the window text, so change notifications are ignored.
     bool SettingText() const { return settingText_; }
     void SetWindowTextSilently(const AnsiString& text);
+    void SetWindowTextSilently(const std::wstring& text);
     void RecordAnchors();
     // Moves the window without asking the parent to lay its children out again.
     void SetBoundsQuiet(int left, int top, int width, int height);

@@ -39,8 +39,9 @@ std::wstring FilterText(const AnsiString& filter) {
 
 std::optional<AnsiString> ShowSystemDialog(const FileDialogRequest& request) {
     std::wstring filter = FilterText(request.Filter), ext = ToWide(request.DefaultExt);
-    std::wstring dir = ToWide(request.InitialDir), title = ToWide(request.Title);
-    std::wstring file = ToWide(request.FileName);
+    // Names of files are paths for the A functions, in the system's code page.
+    std::wstring dir = SystemToWide(request.InitialDir), title = ToWide(request.Title);
+    std::wstring file = SystemToWide(request.FileName);
     file.resize(std::max<size_t>(file.size() + 1, 32768), L'\0');
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof(ofn);
@@ -56,7 +57,7 @@ std::optional<AnsiString> ShowSystemDialog(const FileDialogRequest& request) {
     ofn.Flags = request.Flags | OFN_EXPLORER;
     BOOL chosen = request.Save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
     if (!chosen) return std::nullopt;
-    return FromWide(file.c_str());
+    return WideToSystem(file.c_str());
 }
 }  // namespace
 

@@ -73,6 +73,9 @@ void TForm::LoadChild(const ObjectDefinition& def, TComponent* container) {
         throw EFormDefinitionError("form definition, line " + std::to_string(def.Line) + ": " + e.Message);
     }
     component->Loaded();
+    // An aligned container takes its place at once, so that its children keep their
+    // anchored edges against the room it really gets, not against its designed size.
+    if (control && control->Align() != alNone) control->Parent()->Realign();
     binder_.Register(component);
     for (auto& child : def.Children) LoadChild(child, component);
 }

@@ -68,10 +68,12 @@ void TListBox::DeleteItem(int index) {
 void TListBox::SetItem(int index, const AnsiString& text) {
     CheckIndex(index, Count());
     int selected = ItemIndex();
+    LRESULT top = SendMessageW(Handle(), LB_GETTOPINDEX, 0, 0);
     SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
     DeleteItem(index);
     InsertItem(index, text);
-    SetItemIndex(selected);
+    SetItemIndex(selected);  // scrolls the selection into view, so the top line goes back
+    SendMessageW(Handle(), LB_SETTOPINDEX, top, 0);
     SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
     Repaint();
 }

@@ -13,7 +13,8 @@ public:
     void AddItem(const AnsiString& text);
     void InsertItem(int index, const AnsiString& text);
     void DeleteItem(int index);
-    // Replaces the text of an item in place; the selection stays where it was.
+    // Replaces the text of an item in place; the selection and the scroll position stay
+    // where they were.
     void SetItem(int index, const AnsiString& text);
     void Clear();
     // -1 when nothing is selected.

@@ -46,10 +46,11 @@ AnsiString TStatusBar::PanelText(int index) const {
     return FromWide(text);
 }
 
-void TStatusBar::SetPanelText(int index, const AnsiString& text) {
+void TStatusBar::SetPanelText(int index, const AnsiString& text) { SetPanelText(index, ToWide(text)); }
+
+void TStatusBar::SetPanelText(int index, const std::wstring& text) {
     CheckIndex(index);
-    std::wstring wide = ToWide(text);
-    SendMessageW(Handle(), SB_SETTEXTW, index, reinterpret_cast<LPARAM>(wide.c_str()));
+    SendMessageW(Handle(), SB_SETTEXTW, index, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 // PanelWidths = (200, 200, 50): one width in pixels per panel.

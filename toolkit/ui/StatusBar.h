@@ -12,6 +12,8 @@ public:
     void SetPanelWidths(const std::vector<int>& widths);
     AnsiString PanelText(int index) const;
     void SetPanelText(int index, const AnsiString& text);
+    // Text that is not the programs' CP1251, such as a path in the system's code page.
+    void SetPanelText(int index, const std::wstring& text);
 
     void SetProperty(const AnsiString& name, const PropValue& value, FormBinder& binder) override;
 

@@ -112,10 +112,12 @@ void TStringGrid::SetRowCount(int count) {
     int oldCount = rowCount_;
     rowCount_ = count;
     if (Handle()) {
+        BeginUpdate();
         mirroring_ = true;
         for (int row = oldCount - 1; row >= count; --row) SendMessageW(Handle(), LVM_DELETEITEM, row - 1, 0);
         for (int row = oldCount; row < count; ++row) AddItem(row);
         mirroring_ = false;
+        EndUpdate();
     }
     if (row_ >= count) {
         int moved = count - 1;
@@ -143,6 +145,21 @@ void TStringGrid::ShowSelection() {
     SendMessageW(Handle(), LVM_SETITEMSTATE, row_ - 1, reinterpret_cast<LPARAM>(&state));
     SendMessageW(Handle(), LVM_ENSUREVISIBLE, row_ - 1, FALSE);
     mirroring_ = false;
+}
+
+// Redrawing is switched off only for a list view that is shown: switching it back on
+// would show a hidden one.
+void TStringGrid::BeginUpdate() {
+    if (updateDepth_++ > 0 || !Handle()) return;
+    redrawSuspended_ = (GetWindowLongW(Handle(), GWL_STYLE) & WS_VISIBLE) != 0;
+    if (redrawSuspended_) SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
+}
+
+void TStringGrid::EndUpdate() {
+    if (updateDepth_ == 0 || --updateDepth_ > 0 || !redrawSuspended_) return;
+    redrawSuspended_ = false;
+    SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 bool TStringGrid::AskSelect(int row) {

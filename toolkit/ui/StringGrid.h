@@ -36,6 +36,10 @@ public:
     // The column OnSelectCell reports: the first one after the fixed column.
     int Col() const { return fixedCols_ < colCount_ ? fixedCols_ : 0; }
 
+    // Changes between these two are drawn once, at the end; pairs may nest.
+    void BeginUpdate();
+    void EndUpdate();
+
     void SetProperty(const AnsiString& name, const PropValue& value, FormBinder& binder) override;
 
 protected:
@@ -50,6 +54,8 @@ private:
     std::vector<int> colWidths_;
     std::map<std::pair<int, int>, AnsiString> cells_;
     bool mirroring_ = false;  // code is changing the list view: its notifications are ours
+    int updateDepth_ = 0;
+    bool redrawSuspended_ = false;
 
     int DataRows() const { return rowCount_ - 1; }
     void ShowCell(int col, int row);

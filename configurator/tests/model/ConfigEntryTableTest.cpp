@@ -7,17 +7,6 @@
 
 namespace {
 
-// The entries in the order in which the configuration file is written; the two list
-// entries write their bodies.
-void WriteConfigTable(std::ostream& out) {
-    for (int i = 0; i < kConfigEntryCount; ++i) {
-        if (i == kDevicesList || i == kPrefixesList)
-            ConfigEntryTable[i].WriteBody(out);
-        else
-            ConfigEntryTable[i].WriteEntry(out);
-    }
-}
-
 class ConfigEntryTableTest : public ::testing::Test {
 protected:
     void SetUp() override { ClearConfigEntries(); }
@@ -39,7 +28,7 @@ const char kClearedFile[] =
 
 TEST_F(ConfigEntryTableTest, ClearedTableWritesEveryHeaderAndEmptyKey) {
     std::ostringstream out;
-    WriteConfigTable(out);
+    WriteConfigEntries(out);
     EXPECT_EQ(out.str(), kClearedFile);
 }
 
@@ -55,7 +44,7 @@ TEST_F(ConfigEntryTableTest, ClearEmptiesEveryEntryAndKeepsNames) {
 
     ClearConfigEntries();
     std::ostringstream out;
-    WriteConfigTable(out);
+    WriteConfigEntries(out);
     EXPECT_EQ(out.str(), kClearedFile);
 }
 

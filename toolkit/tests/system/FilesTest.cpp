@@ -57,3 +57,17 @@ TEST(DeleteFileAt, RemovesAFileAndReportsFailure) {
     CloseHandle(other);
     EXPECT_TRUE(dir.Exists("held.ini"));
 }
+
+// The reason as the system words it, for a message box of the programs: CP1251 text
+// without the line end FormatMessage closes it with (the tests run with the Russian
+// system code page, so the text is the system's Russian one).
+TEST(SystemErrorText, GivesTheSystemsOwnReasonWithoutItsLineEnd) {
+    for (DWORD code : {DWORD(ERROR_DISK_FULL), DWORD(ERROR_SHARING_VIOLATION), DWORD(ERROR_ACCESS_DENIED)}) {
+        AnsiString text = SystemErrorText(code);
+        ASSERT_FALSE(text.empty()) << code;
+        EXPECT_NE(text.back(), '\n') << code;
+        EXPECT_NE(text.back(), '\r') << code;
+        EXPECT_NE(text.rfind("error ", 0), 0u) << code << ": " << text;
+    }
+    EXPECT_EQ(SystemErrorText(0x2FFFFFFF), "error 805306367");
+}

@@ -151,6 +151,18 @@ TEST_F(IniFileTest, ErasesOneSectionWithItsKeys) {
     EXPECT_EQ(ini.ReadString("B", "k", ""), "2");
 }
 
+TEST_F(IniFileTest, WritesASectionInPlaceOfAllItsKeys) {
+    TIniFile ini = Ini("[A]\r\nk=1\r\n[VoiceDevices:1]\r\n0=x\r\n1=y\r\n2=z\r\n[B]\r\nk=2\r\n");
+    TStringList lines;
+    lines.Add("0=KEL,12,Пост 1,10.0.0.21");
+    lines.Add("1=ZAMB,3,,h");
+    ini.WriteSection("VoiceDevices:1", lines);
+    ini.WriteSection("New", lines);
+    EXPECT_EQ(dir_.Read("test.ini"),
+              "[A]\r\nk=1\r\n[VoiceDevices:1]\r\n0=KEL,12,Пост 1,10.0.0.21\r\n1=ZAMB,3,,h\r\n[B]\r\nk=2\r\n"
+              "[New]\r\n0=KEL,12,Пост 1,10.0.0.21\r\n1=ZAMB,3,,h\r\n");
+}
+
 TEST_F(IniFileTest, RefusedWritesNameTheFile) {
     TIniFile ini = Ini("[S]\r\nk=old\r\n");
     ExclusiveHandle other(ini.FileName);
@@ -168,6 +180,9 @@ TEST_F(IniFileTest, RefusedWritesNameTheFile) {
     expectRefused([&] { ini.WriteInteger("S", "n", 1); });
     expectRefused([&] { ini.WriteBool("S", "b", true); });
     expectRefused([&] { ini.EraseSection("S"); });
+    TStringList lines;
+    lines.Add("k=new");
+    expectRefused([&] { ini.WriteSection("S", lines); });
     other.Close();
     EXPECT_EQ(dir_.Read("test.ini"), "[S]\r\nk=old\r\n");
 }

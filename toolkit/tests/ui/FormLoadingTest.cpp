@@ -139,6 +139,65 @@ TEST_F(FormTest, AlignsPanelsAndKeepsAnchoredControlsAtTheirEdges) {
     EXPECT_EQ(form.Ok->Top(), 310);
 }
 
+// A panel filling the client area is declared without a size, as it gets one only from
+// its alignment; a bottom panel declared after it takes room from it. Its anchored child
+// keeps the margins it was given against the room the panel really has.
+TEST_F(FormTest, ChildrenOfAnAlignedPanelAreAnchoredToTheRoomThePanelGets) {
+    const std::string definition = reinterpret_cast<const char*>(u8R"(
+object Sized: TForm
+  ClientWidth = 300
+  ClientHeight = 200
+  object Body: TPanel
+    Align = alClient
+    object Grid: TPanel
+      Left = 10
+      Top = 10
+      Width = 280
+      Height = 140
+      Anchors = [akLeft, akTop, akRight, akBottom]
+    end
+    object Corner: TPanel
+      Left = 250
+      Top = 130
+      Width = 40
+      Height = 20
+      Anchors = [akRight, akBottom]
+    end
+  end
+  object Buttons: TPanel
+    Align = alBottom
+    Height = 40
+  end
+end
+)");
+    struct TSizedForm : TForm {
+        explicit TSizedForm(const std::string& text) { LoadText(text); }
+    } form(definition);
+    auto child = [&](const char* name) -> TControl* {
+        for (auto& c : form.Components)
+            if (c->Name == name) return dynamic_cast<TControl*>(c.get());
+        return nullptr;
+    };
+    TControl* body = child("Body");
+    TControl* grid = child("Grid");
+    TControl* corner = child("Corner");
+    ASSERT_TRUE(body && grid && corner);
+    EXPECT_EQ(body->Height(), 160);
+    // Designed against the whole 300 x 200, the grid keeps its right margin of 10 and its
+    // bottom margin of 50 when the bottom panel takes 40 pixels of the height.
+    EXPECT_EQ(grid->Width(), 280);
+    EXPECT_EQ(grid->Height(), 100);
+    EXPECT_EQ(corner->Top(), 90);
+
+    RECT outer;
+    GetWindowRect(form.Handle(), &outer);
+    form.SetBounds(0, 0, outer.right - outer.left + 50, outer.bottom - outer.top + 100);
+    EXPECT_EQ(grid->Width(), 330);
+    EXPECT_EQ(grid->Height(), 200);
+    EXPECT_EQ(corner->Left(), 300);
+    EXPECT_EQ(corner->Top(), 190);
+}
+
 TEST_F(FormTest, UserActionsReachTheHandlersAndCodeChangesDoNot) {
     TSampleForm form;
     SendMessageW(form.Ok->Handle(), BM_CLICK, 0, 0);

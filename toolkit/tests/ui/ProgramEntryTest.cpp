@@ -19,22 +19,20 @@ TEST(ProgramEntry, ShowsAToolkitExceptionAndAnyOtherWithAnEmptyMessage) {
         return IDOK;
     };
     Application.Title = "rax40gwcfg";
-    bool laterStepRan = false;
-    Application.RunEntry([&] {
-        throw EFormDefinitionError("bad form");
-        laterStepRan = true;
-    });
+    Application.RunEntry([] { throw EFormDefinitionError("bad form"); });
     Application.RunEntry([] { throw std::runtime_error("not the toolkit's"); });
+    Application.RunEntry([] { throw 5; });  // not even a standard exception
     Application.RunEntry([] {});
     Application.OnMessageBox = nullptr;
 
-    EXPECT_FALSE(laterStepRan);
-    ASSERT_EQ(shown.size(), 2u);
+    ASSERT_EQ(shown.size(), 3u);
     EXPECT_EQ(shown[0].text, "bad form");
     EXPECT_EQ(shown[0].caption, "rax40gwcfg");
     EXPECT_EQ(shown[0].flags, static_cast<unsigned>(MB_OK | MB_ICONSTOP));
-    EXPECT_EQ(shown[1].text, "");
-    EXPECT_EQ(shown[1].caption, "rax40gwcfg");
+    for (size_t i : {1u, 2u}) {
+        EXPECT_EQ(shown[i].text, "") << i;
+        EXPECT_EQ(shown[i].caption, "rax40gwcfg") << i;
+    }
 }
 
 }  // namespace

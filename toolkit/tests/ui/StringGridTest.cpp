@@ -168,6 +168,29 @@ TEST_F(StringGridTest, TheOperatorsSelectionIsReportedAndMayBeRefusedWhileCodeSe
     EXPECT_EQ(SelectedItem(list()), 1);
 }
 
+// Changes made within an update are all in the list view at its end; the grid keeps
+// the visibility it had, since switching drawing back on would show a hidden list view.
+TEST_F(StringGridTest, AnUpdateMirrorsEveryChangeAndKeepsTheGridShownOrHidden) {
+    for (bool shown : {true, false}) {
+        form.Show();
+        form.Grid->SetVisible(shown);
+        form.Grid->SetRowCount(2);
+        form.Grid->BeginUpdate();
+        form.Grid->SetRowCount(40);
+        form.Grid->BeginUpdate();
+        form.Grid->SetCell(4, 39, "last");
+        form.Grid->EndUpdate();
+        form.Grid->SetRowCount(30);
+        form.Grid->SetCell(2, 29, "cut");
+        form.Grid->EndUpdate();
+        EXPECT_EQ(ItemCount(list()), 29) << shown;
+        EXPECT_EQ(ItemText(list(), 28, 2), L"cut") << shown;
+        EXPECT_EQ((GetWindowLongPtrW(list(), GWL_STYLE) & WS_VISIBLE) != 0, shown);
+        form.Grid->SetRowCount(40);
+        EXPECT_EQ(ItemText(list(), 38, 4), L"last") << shown;
+    }
+}
+
 TEST_F(StringGridTest, ADoubleClickReachesOnDblClick) {
     RECT item{LVIR_BOUNDS, 0, 0, 0};
     SendMessageW(list(), LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));

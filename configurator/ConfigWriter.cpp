@@ -1,0 +1,110 @@
+// Writing the configuration: the main window's controls into the entry table, and the
+// table into a configuration file.
+#include "ConfigWriter.h"
+#include <sstream>
+#include "Application.h"
+#include "ConfigEntryTable.h"
+#include "ConfigKeyControls.h"
+#include "Exception.h"
+#include "FileReplace.h"
+#include "FileStream.h"
+#include "Files.h"
+#include "ListBox.h"
+#include "Main.h"
+#include "StringGrid.h"
+#include "StringList.h"
+#include "SysUtils.h"
+#include "Unicode.h"
+
+namespace {
+
+enum UnitColumn { kColType = 1, kColPort = 2, kColAddress = 3, kColComment = 4 };
+
+// Units are numbered 0, 1, 2 ... by their row; the port is the number after "COM"; only
+// a "ЛОРК-МЕ" has an address; the comment follows " ;". Every unit gets its comment
+// line, an empty one too: a load gives the k-th comment line of the section to unit
+// k + 1, so a unit written without one would hand the comments after it to the wrong
+// units.
+AnsiString UnitLine(const TStringGrid& grid, int row) {
+    AnsiString port = grid.Cells(kColPort, row);
+    AnsiString line = IntToStr(row - 1) + " = " + IntToStr(CStrToInt(port.size() > 3 ? port.substr(3) : ""));
+    if (grid.Cells(kColType, row) == "ЛОРК-МЕ") line += "," + grid.Cells(kColAddress, row);
+    return line + " ;" + grid.Cells(kColComment, row);
+}
+
+// The grid shows one empty row when there is no unit.
+bool HasUnits(const TStringGrid& grid) { return grid.RowCount() > 2 || !grid.Cells(kColType, 1).empty(); }
+
+AnsiString WrittenEntries() {
+    std::ostringstream out;
+    WriteConfigEntries(out);
+    return out.str();
+}
+
+void ShowHeldWarning() {
+    Application.MessageBox("Файл конфигурации шлюза rax40gw.conf открыт в другой программе. Закройте файл rax40gw.conf",
+                           "Внимание!", MB_ICONWARNING);
+}
+
+void ShowWriteFailure(const AnsiString& path, uint32_t error) {
+    Application.MessageBox("Не удалось записать файл конфигурации " + SystemToAnsi(path) + ":\n" + SystemErrorText(error) +
+                               "\nФайл не изменён.",
+                           "Внимание!", MB_ICONERROR);
+}
+
+}  // namespace
+
+bool CanOpenExclusive(const AnsiString& path) {
+    try {
+        TFileStream probe(path, fmOpenReadWrite | fmShareExclusive);
+        return true;
+    } catch (const EFOpenError&) {
+        return false;
+    }
+}
+
+AnsiString GatewayConfigPath() { return ProgramDirectory() + "rax40gw.conf"; }
+
+void TMainForm::CollectFormValues() {
+    for (const KeyControl& key : KeyControls) ConfigEntryTable[key.Entry].SetValue(ControlValue(*this, key));
+
+    ConfigEntry& units = ConfigEntryTable[kDevicesList];
+    units.BodyLines.Clear();
+    if (HasUnits(*StringGrid1))
+        for (int row = 1; row < StringGrid1->RowCount(); ++row) units.AddBodyLine(UnitLine(*StringGrid1, row));
+
+    ConfigEntry& prefixes = ConfigEntryTable[kPrefixesList];
+    prefixes.BodyLines.Clear();
+    for (int i = 0; i < ListBoxPrefixes->Count(); ++i) prefixes.AddBodyLine(ListBoxPrefixes->Item(i));
+}
+
+// The whole file is made in memory, passes included, and replaces the target in one
+// step: until then the target keeps its old bytes. When the replace fails (or a pass
+// throws) they stay, the configuration counts as changed as it did before, and the
+// operator learns why. Every save first checks the gateway's own file, whatever the
+// target; a missing file is held by no program, and a save to it creates it. False
+// when nothing was written.
+bool TMainForm::SaveConfigFile(const AnsiString& path, void (*passes)(TStringList& lines)) {
+    AnsiString gatewayConfig = GatewayConfigPath();
+    if (FileExists(gatewayConfig) && !CanOpenExclusive(gatewayConfig)) {
+        ShowHeldWarning();
+        return false;
+    }
+    // Once the entries hold the window's values, only FModified tells that they still
+    // differ from the file, until the file is written.
+    bool modified = IsConfigModified();
+    CollectFormValues();
+    FModified = modified;
+    // The lines between the units and [DeviceSettings] in the file last read (the old
+    // unit comments and sample line) are written afresh with the units.
+    ConfigEntryTable[kDeviceSettingsHeader].LeadLines.Clear();
+    TStringList lines;
+    lines.SetText(WrittenEntries());
+    passes(lines);
+    if (uint32_t error = ReplaceFileContents(path, lines.Text())) {
+        ShowWriteFailure(path, error);
+        return false;
+    }
+    FModified = false;
+    return true;
+}

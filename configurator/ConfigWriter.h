@@ -1,0 +1,12 @@
+#pragma once
+// Writing the configuration file: the check that no other program holds the gateway's
+// file, and where that file lies. The writing itself is the main window's
+// CollectFormValues and SaveConfigFile.
+#include "AnsiString.h"
+
+// True when the file opens for reading and writing with nothing shared; false when
+// another program holds it, it is missing, or access is refused. Shows nothing.
+bool CanOpenExclusive(const AnsiString& path);
+
+// "rax40gw.conf" in the program's directory: the file the gateway reads when it starts.
+AnsiString GatewayConfigPath();

@@ -1,0 +1,21 @@
+#pragma once
+// The device lists of the ЛОРК units in voice.ini, the configurator's working copy of the
+// "VoiceDevices:" sections that every save appends to rax40gw.conf. Unit r (row r of the
+// unit grid) has the section "VoiceDevices:" + r; its keys 0, 1, 2 ... are its devices in
+// the order of the unit dialog, each value "type,address,name,host" with the type "KEL"
+// or "ZAMB". A unit without devices has no section.
+#include "AnsiString.h"
+
+inline constexpr const char* kVoiceSectionPrefix = "VoiceDevices:";
+
+// voice.ini in the program's directory.
+AnsiString VoiceIniPath();
+AnsiString VoiceSectionName(int unit);
+
+// Gives every header "[<prefix><n>]" of the file whose n is greater than threshold the
+// number n + shift, and saves the file as lines. A file that cannot be read or saved is
+// reported with a notice and left as it was; the result is then false.
+bool ShiftVoiceSections(const AnsiString& path, const AnsiString& prefix, int threshold, int shift);
+
+// The device list of the unit dialog FormLorkM becomes the section of unit CurrentBlock.
+void WriteBlockVoiceDevices();

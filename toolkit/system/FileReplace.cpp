@@ -1,0 +1,137 @@
+#include "FileReplace.h"
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+int64_t freeDiskSpaceForTests = -1;
+
+// How many of size bytes the disk takes before it is full.
+size_t BytesTheDiskTakes(size_t size) {
+    if (freeDiskSpaceForTests < 0) return size;
+    return std::min(size, static_cast<size_t>(freeDiskSpaceForTests));
+}
+
+// A name beside the target that is new in every attempt: the process and a count.
+AnsiString TemporaryName(const AnsiString& path, unsigned long processId) {
+    static std::atomic<unsigned> count{0};
+    char suffix[32];
+    std::snprintf(suffix, sizeof suffix, ".~%lx-%x", processId, ++count);
+    return path + suffix;
+}
+
+constexpr int kNameAttempts = 100;
+
+#ifdef _WIN32
+
+// Created only where no file of that name exists.
+HANDLE CreateTemporaryBeside(const AnsiString& path, AnsiString& name, DWORD& error) {
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        name = TemporaryName(path, GetCurrentProcessId());
+        HANDLE file = CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) return file;
+        error = GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) break;
+    }
+    return INVALID_HANDLE_VALUE;
+}
+
+DWORD WriteAndFlush(HANDLE file, std::string_view bytes) {
+    const size_t taken = BytesTheDiskTakes(bytes.size());
+    for (size_t written = 0; written < taken;) {
+        DWORD chunk = static_cast<DWORD>(std::min<size_t>(taken - written, 1 << 20)), done = 0;
+        if (!WriteFile(file, bytes.data() + written, chunk, &done, nullptr)) return GetLastError();
+        written += done;
+    }
+    if (taken < bytes.size()) return ERROR_DISK_FULL;
+    if (!FlushFileBuffers(file)) return GetLastError();
+    return 0;
+}
+
+// A reader that holds the target open (with delete sharing) stops a replacing rename;
+// then the old file is renamed aside first, which the reader follows, and put back
+// when the new one cannot take its name. A read-only target or a directory is refused.
+DWORD PutInPlaceOfAnOpenFile(const AnsiString& temporary, const AnsiString& path, DWORD error) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+        return error;
+    AnsiString aside;
+    for (int attempt = 0;; ++attempt) {
+        aside = TemporaryName(path, GetCurrentProcessId());
+        if (MoveFileExA(path.c_str(), aside.c_str(), MOVEFILE_WRITE_THROUGH)) break;
+        error = GetLastError();
+        if ((error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) || attempt == kNameAttempts) return error;
+    }
+    if (!MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH)) {
+        error = GetLastError();
+        MoveFileExA(aside.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH);
+        return error;
+    }
+    DeleteFileA(aside.c_str());  // gone once the reader lets go of it
+    return 0;
+}
+
+// One rename that replaces the target: at every moment the target is either the old
+// file or the new one.
+DWORD PutInPlace(const AnsiString& temporary, const AnsiString& path) {
+    if (MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return 0;
+    DWORD error = GetLastError();
+    if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) return error;
+    return PutInPlaceOfAnOpenFile(temporary, path, error);
+}
+
+#endif
+
+}  // namespace
+
+void SetFreeDiskSpaceForTests(int64_t bytes) { freeDiskSpaceForTests = bytes; }
+
+#ifdef _WIN32
+
+uint32_t ReplaceFileContents(const AnsiString& path, std::string_view bytes) {
+    AnsiString temporary;
+    DWORD error = 0;
+    HANDLE file = CreateTemporaryBeside(path, temporary, error);
+    if (file == INVALID_HANDLE_VALUE) return error;
+    error = WriteAndFlush(file, bytes);
+    if (!CloseHandle(file) && error == 0) error = GetLastError();
+    if (error == 0) error = PutInPlace(temporary, path);
+    if (error != 0) DeleteFileA(temporary.c_str());
+    return error;
+}
+
+#else
+
+uint32_t ReplaceFileContents(const AnsiString& path, std::string_view bytes) {
+    AnsiString temporary;
+    int file = -1;
+    for (int attempt = 0; attempt < kNameAttempts && file < 0; ++attempt) {
+        temporary = TemporaryName(path, static_cast<unsigned long>(getpid()));
+        file = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (file < 0 && errno != EEXIST) return errno;
+    }
+    if (file < 0) return EEXIST;
+    int error = 0;
+    const size_t taken = BytesTheDiskTakes(bytes.size());
+    for (size_t written = 0; written < taken && error == 0;) {
+        ssize_t done = write(file, bytes.data() + written, taken - written);
+        if (done < 0) error = errno;
+        else written += static_cast<size_t>(done);
+    }
+    if (error == 0 && taken < bytes.size()) error = ENOSPC;
+    if (error == 0 && fsync(file) != 0) error = errno;
+    if (close(file) != 0 && error == 0) error = errno;
+    if (error == 0 && std::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
+    if (error != 0) unlink(temporary.c_str());
+    return static_cast<uint32_t>(error);
+}
+
+#endif
