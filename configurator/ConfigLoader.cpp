@@ -1,11 +1,13 @@
 // Reading a configuration file into the entry table and the main window's controls.
-#include <fstream>
+#include <istream>
 #include "Application.h"
 #include "ConfigReading.h"
 #include "Dialogs.h"
 #include "Edit.h"
+#include "FileBytes.h"
 #include "ListBox.h"
 #include "Main.h"
+#include "MemoryStreams.h"
 #include "StatusBar.h"
 #include "StringGrid.h"
 #include "SysUtils.h"
@@ -74,17 +76,16 @@ void ApplyLoadedConfiguration(TMainForm& form, const AnsiString& path, const Loa
 // configuration in force as it was: table, controls, grid, prefix list, path and flags.
 // A half-loaded table would otherwise be written over the good file by the next save.
 bool TMainForm::LoadConfigFile(const AnsiString& path) {
+    // As the bytes are: a CR before a line feed reaches the line reader, which trims it away.
+    AnsiString bytes;
+    bool read = ReadFileBytes(path, bytes);
     LoadedConfiguration loaded;
-    {
-        // Binary: a CR before a line feed reaches the line reader, which trims it away.
-        std::ifstream in(path, std::ios::in | std::ios::binary);
-        if (in.fail()) {
-            Application.MessageBox(SystemToAnsi(OpenDialog1->FileName), kOpenFailedCaption, MB_OK | MB_ICONWARNING);
-            return false;
-        }
+    if (read) {
+        TextReadBuffer buffer(bytes);
+        std::istream in(&buffer);
         loaded = ReadConfiguration(in);
     }
-    if (loaded.ReadError) {
+    if (!read || loaded.ReadError) {
         Application.MessageBox(SystemToAnsi(OpenDialog1->FileName), kOpenFailedCaption, MB_OK | MB_ICONWARNING);
         return false;
     }

@@ -1,7 +1,7 @@
 // Writing the configuration: the main window's controls into the entry table, and the
 // table into a configuration file.
 #include "ConfigWriter.h"
-#include <sstream>
+#include <ostream>
 #include "Application.h"
 #include "ConfigEntryTable.h"
 #include "ConfigKeyControls.h"
@@ -10,6 +10,7 @@
 #include "FileStream.h"
 #include "Files.h"
 #include "ListBox.h"
+#include "MemoryStreams.h"
 #include "Main.h"
 #include "StringGrid.h"
 #include "StringList.h"
@@ -36,9 +37,10 @@ AnsiString UnitLine(const TStringGrid& grid, int row) {
 bool HasUnits(const TStringGrid& grid) { return grid.RowCount() > 2 || !grid.Cells(kColType, 1).empty(); }
 
 AnsiString WrittenEntries() {
-    std::ostringstream out;
+    TextWriteBuffer written;
+    std::ostream out(&written);
     WriteConfigEntries(out);
-    return out.str();
+    return written.Text;
 }
 
 void ShowHeldWarning() {

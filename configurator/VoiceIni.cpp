@@ -1,6 +1,6 @@
 // The device lists of the ЛОРК units in voice.ini.
 #include "VoiceIni.h"
-#include <fstream>
+#include <cstdio>
 #include "Application.h"
 #include "Dialogs.h"
 #include "Files.h"
@@ -70,7 +70,7 @@ void TMainForm::SyncVoiceIniFromConf() {
     try {
         TIniFile conf(ProgramDirectory() + "rax40gw.conf");
         TIniFile voice(VoiceIniPath());
-        std::ofstream{voice.FileName, std::ios::out | std::ios::trunc};  // emptied; a failure goes unreported
+        if (FILE* emptied = std::fopen(voice.FileName.c_str(), "w")) std::fclose(emptied);  // a failure goes unreported
         TStringList sections;
         conf.ReadSections(sections);
         for (const AnsiString& section : sections.Lines) {

@@ -1,7 +1,6 @@
 #include "StringList.h"
-#include <fstream>
-#include <sstream>
 #include "Exception.h"
+#include "FileBytes.h"
 #include "FileReplace.h"
 #include "SysUtils.h"
 
@@ -75,11 +74,9 @@ void TStringList::SetText(const AnsiString& text) {
 }
 
 void TStringList::LoadFromFile(const AnsiString& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw EFOpenError("Cannot open file \"" + path + "\"");
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    SetText(bytes.str());
+    AnsiString bytes;
+    if (!ReadFileBytes(path, bytes)) throw EFOpenError("Cannot open file \"" + path + "\"");
+    SetText(bytes);
 }
 
 // A failed save leaves the previous file as it was.
