@@ -1,4 +1,5 @@
 #include "ProcessCounts.h"
+#include <gtest/gtest.h>
 #include <windows.h>
 #include <psapi.h>
 #include <winternl.h>
@@ -172,4 +173,12 @@ std::string CountsLog::Describe(const ProcessCounts& growth) {
     std::snprintf(text, sizeof(text), "handles %+ld, USER %+ld, GDI %+ld, committed %+lld KB", growth.Handles,
                   growth.UserObjects, growth.GdiObjects, growth.CommittedBytes / 1024);
     return text;
+}
+
+void ExpectFlat(const ProcessCounts& growth, long long memorySlack) {
+    std::string described = CountsLog::Describe(growth);
+    EXPECT_EQ(growth.Handles, 0) << described;
+    EXPECT_EQ(growth.UserObjects, 0) << described;
+    EXPECT_EQ(growth.GdiObjects, 0) << described;
+    EXPECT_LE(growth.CommittedBytes, memorySlack) << described;
 }

@@ -54,3 +54,7 @@ private:
     FILE* out_;
     std::vector<Sample> samples_;
 };
+
+// The test fails unless the handles, USER and GDI objects did not grow at all and
+// committed memory grew by at most `memorySlack` bytes.
+void ExpectFlat(const ProcessCounts& growth, long long memorySlack);
