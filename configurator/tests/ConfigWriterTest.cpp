@@ -14,7 +14,6 @@
 
 namespace {
 
-using configurator_test::HeldFile;
 using configurator_test::Type;
 using configurator_test::kSampleConfiguration;
 using configurator_test::kSampleVoiceIni;

@@ -15,6 +15,7 @@
 #include "Files.h"
 #include "Main.h"
 #include "Menus.h"
+#include "HeldFile.h"
 #include "TempDir.h"
 
 namespace configurator_test {
@@ -33,26 +34,6 @@ inline void Pick(TComboBox* combo, int index) {
     SendMessageW(GetParent(combo->Handle()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo->Handle()), CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(combo->Handle()));
 }
-
-// Another program holding a file open: with no sharing at all, or letting others read
-// and write it but not delete or replace it; or a reader that lets others do anything.
-class HeldFile {
-public:
-    HeldFile(const std::string& path, DWORD sharing, DWORD access = GENERIC_READ | GENERIC_WRITE)
-        : handle_(CreateFileA(path.c_str(), access, sharing, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
-    ~HeldFile() { Close(); }
-    HeldFile(const HeldFile&) = delete;
-    HeldFile& operator=(const HeldFile&) = delete;
-    HANDLE Handle() const { return handle_; }
-    bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
-    void Close() {
-        if (IsOpen()) CloseHandle(handle_);
-        handle_ = INVALID_HANDLE_VALUE;
-    }
-
-private:
-    HANDLE handle_;
-};
 
 struct Notice {
     AnsiString Text, Caption;

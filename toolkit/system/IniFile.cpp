@@ -30,11 +30,14 @@ void ReadNameList(const char* section, const AnsiString& fileName, TStringList& 
     FillFromNameList(buffer.data(), length, list);
 }
 
-// A null key erases the section, a null value the key. The file's name is in the
-// system's code page; the message is the programs' CP1251.
+// The file's name is in the system's code page; the message is the programs' CP1251.
+[[noreturn]] void RefuseWrite(const AnsiString& fileName) {
+    throw EIniFileException("Unable to write to " + SystemToAnsi(fileName));
+}
+
+// A null key erases the section, a null value the key.
 void WriteProfile(const char* section, const char* key, const char* value, const AnsiString& fileName) {
-    if (!WritePrivateProfileStringA(section, key, value, fileName.c_str()))
-        throw EIniFileException("Unable to write to " + SystemToAnsi(fileName));
+    if (!WritePrivateProfileStringA(section, key, value, fileName.c_str())) RefuseWrite(fileName);
 }
 
 }  // namespace
@@ -92,6 +95,5 @@ void TIniFile::WriteSection(const AnsiString& section, const TStringList& lines)
         block += '\0';
     }
     block += '\0';
-    if (!WritePrivateProfileSectionA(section.c_str(), block.c_str(), FileName.c_str()))
-        throw EIniFileException("Unable to write to " + FileName);
+    if (!WritePrivateProfileSectionA(section.c_str(), block.c_str(), FileName.c_str())) RefuseWrite(FileName);
 }

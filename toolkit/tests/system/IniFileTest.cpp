@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include "Exception.h"
+#include "HeldFile.h"
 #include "IniFile.h"
 #include "TempDir.h"
 
@@ -14,23 +15,6 @@ protected:
         return TIniFile(dir_.File("test.ini"));
     }
     TempDir dir_;
-};
-
-// Holds a file open with no sharing, as another program that has it open would.
-class ExclusiveHandle {
-public:
-    explicit ExclusiveHandle(const std::string& path)
-        : handle_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr)) {}
-    ~ExclusiveHandle() { Close(); }
-    bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
-    void Close() {
-        if (IsOpen()) CloseHandle(handle_);
-        handle_ = INVALID_HANDLE_VALUE;
-    }
-
-private:
-    HANDLE handle_;
 };
 
 }  // namespace
@@ -165,7 +149,7 @@ TEST_F(IniFileTest, WritesASectionInPlaceOfAllItsKeys) {
 
 TEST_F(IniFileTest, RefusedWritesNameTheFile) {
     TIniFile ini = Ini("[S]\r\nk=old\r\n");
-    ExclusiveHandle other(ini.FileName);
+    HeldFile other(ini.FileName, 0);
     ASSERT_TRUE(other.IsOpen());
     const std::string message = "Unable to write to " + ini.FileName;
     auto expectRefused = [&](auto write) {
