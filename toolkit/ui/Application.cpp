@@ -34,7 +34,12 @@ void TApplication::AddForm(std::unique_ptr<TForm> form) {
 
 void TApplication::FormDestroyed(TForm* form) {
     formList_.erase(std::remove(formList_.begin(), formList_.end(), form), formList_.end());
+    ModalEnded(form);
     if (MainForm == form) MainForm = nullptr;
+}
+
+void TApplication::ModalEnded(TForm* form) {
+    modalForms_.erase(std::remove(modalForms_.begin(), modalForms_.end(), form), modalForms_.end());
 }
 
 void TApplication::DestroyForms() {
@@ -92,11 +97,17 @@ void TApplication::SetHintHidePause(int milliseconds) {
     for (auto& form : forms_) form->ApplyHintPause(milliseconds);
 }
 
+// The box stands over the innermost modal form while one runs, so that the form takes no
+// input until the box is answered; otherwise over the active window or the main window.
+HWND TApplication::MessageBoxOwner() const {
+    if (!modalForms_.empty()) return modalForms_.back()->Handle();
+    if (HWND active = GetActiveWindow()) return active;
+    return MainForm ? MainForm->Handle() : nullptr;
+}
+
 int TApplication::MessageBox(const AnsiString& text, const AnsiString& caption, unsigned flags) {
     if (OnMessageBox) return OnMessageBox(text, caption, flags);
-    HWND owner = GetActiveWindow();
-    if (!owner && MainForm) owner = MainForm->Handle();
-    return MessageBoxW(owner, ToWide(text).c_str(), ToWide(caption).c_str(), flags);
+    return MessageBoxW(MessageBoxOwner(), ToWide(text).c_str(), ToWide(caption).c_str(), flags);
 }
 
 void TApplication::ShowException(const Exception& e) { MessageBox(e.Message, Title, MB_OK | MB_ICONSTOP); }

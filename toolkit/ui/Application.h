@@ -64,16 +64,21 @@ public:
 
     // Used by the TForm constructor.
     void BindPendingReference(TForm* form);
+    // Used by TForm::ShowModal: the modal forms running, the innermost last.
+    void ModalStarted(TForm* form) { modalForms_.push_back(form); }
+    void ModalEnded(TForm* form);
     const std::vector<TForm*>& Forms() const { return formList_; }
     void FormDestroyed(TForm* form);
 
 private:
     std::vector<std::unique_ptr<TForm>> forms_;
     std::vector<TForm*> formList_;
+    std::vector<TForm*> modalForms_;
     std::function<void(TForm*)> pendingReference_;
     int hintHidePause_ = 2500;
 
     void AddForm(std::unique_ptr<TForm> form);
+    HWND MessageBoxOwner() const;
 };
 
 extern TApplication Application;

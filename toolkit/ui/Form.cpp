@@ -4,6 +4,7 @@
 #include "ComponentKinds.h"
 #include "FormDefinition.h"
 #include "MenuCommands.h"
+#include "TaskWindows.h"
 #include "Unicode.h"
 
 namespace {
@@ -15,6 +16,15 @@ void Guarded(const std::function<void()>& run) {
     } catch (...) {
         Application.HandleException();
     }
+}
+
+// A control the keyboard can reach: it and every window it stands in are visible and
+// enabled.
+bool CanTakeFocus(HWND control, HWND form) {
+    if (!IsWindow(control) || !IsChild(form, control) || !IsWindowVisible(control)) return false;
+    for (HWND w = control; w && w != form; w = GetParent(w))
+        if (!IsWindowEnabled(w)) return false;
+    return true;
 }
 }  // namespace
 
@@ -142,9 +152,11 @@ void TForm::SetVisible(bool visible) {
     if (visible) {
         PlaceOnFirstShow();
         if (OnShow) Guarded([this] { OnShow(this); });
+        focused_ = ActiveControl ? ActiveControl->Handle() : nullptr;
         TControl::SetVisible(true);
-        ShowWindow(Handle(), SW_SHOW);
+        ShowWindow(Handle(), SW_SHOW);  // activates the form, which puts the focus on its control
         SetForegroundWindow(Handle());
+        if (GetActiveWindow() == Handle() && !CanTakeFocus(GetFocus(), Handle())) RestoreFocus();
     } else {
         TControl::SetVisible(false);
         if (OnHide) Guarded([this] { OnHide(this); });
@@ -174,22 +186,37 @@ void TForm::Close() {
     }
 }
 
+// One modal run of a form, however it ends: the other windows are out of reach while it
+// lasts; at the end they come back before the form hides, so that the system can hand
+// the activation back, and the window that was active before gets it.
+class TForm::ModalRun {
+public:
+    explicit ModalRun(TForm& form) : form_(form), activeBefore_(GetActiveWindow()), others_(form.Handle()) {
+        form_.modal_ = true;
+        form_.ModalResult = mrNone;
+        Application.ModalStarted(&form_);
+        form_.SetVisible(true);
+    }
+    ~ModalRun() {
+        others_.EnableAgain();
+        form_.SetVisible(false);
+        form_.modal_ = false;
+        Application.ModalEnded(&form_);
+        if (activeBefore_ && IsWindowVisible(activeBefore_) && IsWindowEnabled(activeBefore_))
+            SetActiveWindow(activeBefore_);
+    }
+
+private:
+    TForm& form_;
+    HWND activeBefore_;
+    DisabledTaskWindows others_;
+};
+
 int TForm::ShowModal() {
-    std::vector<HWND> disabled;
-    for (TForm* form : Application.Forms())
-        if (form != this && form->Handle() && IsWindowEnabled(form->Handle())) {
-            EnableWindow(form->Handle(), FALSE);
-            disabled.push_back(form->Handle());
-        }
-    modal_ = true;
-    ModalResult = mrNone;
-    SetVisible(true);
+    ModalRun run(*this);
     PostMessageW(Handle(), kModalLoopStarted, 0, 0);
     while (ModalResult == mrNone && !Application.Terminated) Application.HandleMessage();
     if (ModalResult == mrNone) ModalResult = mrCancel;
-    for (HWND window : disabled) EnableWindow(window, TRUE);
-    SetVisible(false);
-    modal_ = false;
     return ModalResult;
 }
 
@@ -221,6 +248,10 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (MaxHeight) info->ptMaxTrackSize.y = MaxHeight;
         return 0;
     }
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) RememberFocus();
+        else if (!HIWORD(wParam) && RestoreFocus()) return 0;  // not minimised
+        break;
     case kModalLoopStarted:
         if (modal_ && Application.OnModalShown) Application.OnModalShown(*this);
         return 0;
@@ -229,6 +260,20 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         break;  // the default procedure goes on with WM_SIZE and WM_MOVE
     }
     return TControl::WndProc(msg, wParam, lParam);
+}
+
+void TForm::RememberFocus() {
+    HWND focus = GetFocus();
+    if (focus && IsChild(Handle(), focus)) focused_ = focus;
+}
+
+// The control that had the focus when the form was last active, or the one the form
+// names, or else the first control in tab order. False when no control can take it.
+bool TForm::RestoreFocus() {
+    HWND target = CanTakeFocus(focused_, Handle()) ? focused_ : GetNextDlgTabItem(Handle(), nullptr, FALSE);
+    if (!CanTakeFocus(target, Handle())) return false;
+    SetFocus(target);
+    return true;
 }
 
 // The operator moves and sizes the window with the mouse, the system maximises it: the
@@ -312,6 +357,7 @@ void TForm::SetProperty(const AnsiString& name, const PropValue& value, FormBind
     else if (name == "Constraints.MinHeight") MinHeight = value.AsInt();
     else if (name == "Constraints.MaxWidth") MaxWidth = value.AsInt();
     else if (name == "Constraints.MaxHeight") MaxHeight = value.AsInt();
+    else if (name == "ActiveControl") binder.Reference<TControl>(value, [this](TControl* c) { ActiveControl = c; });
     else if (name == "OnCreate") OnCreate = binder.Event<TNotifyEvent>(value);
     else if (name == "OnShow") OnShow = binder.Event<TNotifyEvent>(value);
     else if (name == "OnHide") OnHide = binder.Event<TNotifyEvent>(value);

@@ -37,6 +37,10 @@ public:
     bool StayOnTop = false;
     int MinWidth = 0, MinHeight = 0, MaxWidth = 0, MaxHeight = 0;
 
+    // The control that takes the keyboard focus when the form shows; without one the
+    // first control in tab order takes it.
+    TControl* ActiveControl = nullptr;
+
     void SetMenu(TMainMenu* menu);
     TMainMenu* Menu() const { return menu_; }
     // The buttons that Enter and Esc press.
@@ -86,12 +90,14 @@ protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    class ModalRun;
     FormBinder binder_;
     TMainMenu* menu_ = nullptr;
     HWND tooltip_ = nullptr;
     bool modal_ = false;
     bool shownOnce_ = false;
     int clientWidth_ = -1, clientHeight_ = -1;
+    HWND focused_ = nullptr;  // the control that had the focus when the form was last active
 
     void LoadDefinition(const struct ObjectDefinition& def);
     void LoadChild(const struct ObjectDefinition& def, TComponent* container);
@@ -99,4 +105,6 @@ private:
     void FollowSystemBounds();
     void KeepClientSizeWithMenu();
     void PressButton(TControl* button);
+    void RememberFocus();
+    bool RestoreFocus();
 };

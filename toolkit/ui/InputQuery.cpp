@@ -55,17 +55,6 @@ public:
         Field(Value, "Value");
         LoadText(kDefinition);
     }
-
-protected:
-    // The edit takes the focus with its text selected whenever the box is activated.
-    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
-        LRESULT result = TForm::WndProc(msg, wParam, lParam);
-        if (msg == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) {
-            SetFocus(Value->Handle());
-            Value->SelectAll();
-        }
-        return result;
-    }
 };
 }  // namespace
 
