@@ -2,7 +2,8 @@
 # Installs what the build and the tests need on Debian 12. Idempotent and quiet.
 set -euo pipefail
 packages=(cmake ninja-build g++-mingw-w64-i686 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 wine32:i386
-          xvfb xauth googletest clang libclang-rt-14-dev imagemagick locales)
+          xvfb xauth googletest clang libclang-rt-14-dev imagemagick locales
+          fonts-wine fonts-liberation)  # the fonts of the Wine prefixes (scripts/wine-env.sh), only recommended by wine
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -27,6 +27,22 @@ wine_prefix_ready() {
     $WINE reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /t REG_SZ /d 1280x1024 /f </dev/null >/dev/null 2>&1
     wineserver -w
   fi
+  wine_fonts_ready
+}
+
+# Fonts that the programs and Wine's window frames ask for. Wine 8 of Debian 12 does not
+# load its own fonts (Marlett for the caption buttons, Tahoma, MS Sans Serif) from its data
+# directory, whose name it spells "Z:\usr\share\wine\../fonts" and cannot open: they are
+# linked into the prefix's font directory, which it reads. The monitor's process list asks
+# for "Courier New" so that its columns align; Liberation Mono, of the same metrics, stands
+# in for it. Both reach a prefix made before them, and cost no Wine process once there.
+wine_fonts_ready() {
+  if [ -d /usr/share/wine/fonts ]; then
+    ln -sf /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+  fi
+  grep -qxF '"Courier New"="Liberation Mono"' "$WINEPREFIX/user.reg" 2>/dev/null && return
+  $WINE reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Courier New' /t REG_SZ /d 'Liberation Mono' /f </dev/null >/dev/null 2>&1
+  wineserver -w
 }
 
 # Keeps one wineserver running, started outside the caller's pipes.

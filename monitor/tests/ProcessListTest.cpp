@@ -11,6 +11,7 @@
 #include "ListBox.h"
 #include "MonitorFixture.h"
 #include "ProcessList.h"
+#include "Unicode.h"
 
 namespace monitor_test {
 namespace {
@@ -212,6 +213,38 @@ TEST_F(ProcessListWindow, RefreshLeavesTheListScrolledWhereTheOperatorScrolledIt
     RefreshByTimer();
     EXPECT_EQ(SendMessageW(list, LB_GETTOPINDEX, 0, 0), 3);
     EXPECT_EQ(form.ListBox1->ItemIndex(), 0);
+}
+
+// The lines line up in columns only in a fixed-pitch face: the list asks for "Courier New",
+// which a system without that face replaces by some proportional one.
+TEST_F(ProcessListWindow, DrawsTheLinesInAFixedPitchFontSoThatTheirColumnsAlign) {
+    TR40Mon& form = Open();
+    ASSERT_GT(form.ListBox1->Count(), 2);
+    HWND list = form.ListBox1->Handle();
+    HDC dc = GetDC(list);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0)));
+    wchar_t face[LF_FACESIZE] = {};
+    GetTextFaceW(dc, LF_FACESIZE, face);
+    TEXTMETRICW metrics{};
+    ASSERT_TRUE(GetTextMetricsW(dc, &metrics));
+    EXPECT_EQ(metrics.tmPitchAndFamily & TMPF_FIXED_PITCH, 0) << "a variable-pitch face: " << FromWide(face);
+    EXPECT_EQ(metrics.tmCharSet, RUSSIAN_CHARSET) << FromWide(face);  // "кБ" needs its Cyrillic letters
+
+    // Where the id and the memory begin in each line, in pixels, as the list draws them.
+    auto columnsOf = [dc](const AnsiString& line) {
+        std::vector<LONG> columns;
+        for (size_t at : {line.find("(PID:"), line.rfind(':') + 1}) {
+            std::wstring before = ToWide(line.substr(0, at));
+            SIZE size{};
+            GetTextExtentPoint32W(dc, before.c_str(), static_cast<int>(before.size()), &size);
+            columns.push_back(size.cx);
+        }
+        return columns;
+    };
+    std::vector<AnsiString> lines = Lines();
+    for (const AnsiString& line : lines) EXPECT_EQ(columnsOf(line), columnsOf(lines[0])) << line;
+    SelectObject(dc, old);
+    ReleaseDC(list, dc);
 }
 
 // The process is let go before its line goes into the list, so a failing list update
