@@ -21,16 +21,26 @@ namespace {
 
 enum UnitColumn { kColType = 1, kColPort = 2, kColAddress = 3, kColComment = 4 };
 
+// A line break inside a text would split the line written, and the part after it would
+// count as a line of its own when the file is read.
+AnsiString OnOneLine(AnsiString text) {
+    for (char& c : text)
+        if (c == '\r' || c == '\n') c = ' ';
+    return text;
+}
+
 // Units are numbered 0, 1, 2 ... by their row; the port is the number after "COM"; only
 // a "ЛОРК-МЕ" has an address; the comment follows " ;". Every unit gets its comment
 // line, an empty one too: a load gives the k-th comment line of the section to unit
 // k + 1, so a unit written without one would hand the comments after it to the wrong
-// units.
+// units. A ';' ends the unit line's value when it is read, so the address is written up
+// to its first ';': the rest would otherwise come back as the unit's comment.
 AnsiString UnitLine(const TStringGrid& grid, int row) {
     AnsiString port = grid.Cells(kColPort, row);
     AnsiString line = IntToStr(row - 1) + " = " + IntToStr(CStrToInt(port.size() > 3 ? port.substr(3) : ""));
-    if (grid.Cells(kColType, row) == "ЛОРК-МЕ") line += "," + grid.Cells(kColAddress, row);
-    return line + " ;" + grid.Cells(kColComment, row);
+    AnsiString address = grid.Cells(kColAddress, row);
+    if (grid.Cells(kColType, row) == "ЛОРК-МЕ") line += "," + OnOneLine(address.substr(0, address.find(';')));
+    return line + " ;" + UnitCommentAsWritten(grid.Cells(kColComment, row));
 }
 
 // The grid shows one empty row when there is no unit.
@@ -67,6 +77,8 @@ bool CanOpenExclusive(const AnsiString& path) {
 
 AnsiString GatewayConfigPath() { return ProgramDirectory() + "rax40gw.conf"; }
 
+AnsiString UnitCommentAsWritten(const AnsiString& comment) { return Trim(OnOneLine(comment)); }
+
 void TMainForm::CollectFormValues() {
     for (const KeyControl& key : KeyControls) ConfigEntryTable[key.Entry].SetValue(ControlValue(*this, key));
 
@@ -98,8 +110,13 @@ bool TMainForm::SaveConfigFile(const AnsiString& path, void (*passes)(TStringLis
     CollectFormValues();
     FModified = modified;
     // The lines between the units and [DeviceSettings] in the file last read (the old
-    // unit comments and sample line) are written afresh with the units.
+    // unit comments and sample line) are written afresh with the units. So are the lines
+    // between [Devices] and the first unit: the load took them for the first comment
+    // lines of the section, and their texts stand in the rows they fell on; written
+    // again in front of the units, they would move every comment one row down at each
+    // save and load.
     ConfigEntryTable[kDeviceSettingsHeader].LeadLines.Clear();
+    ConfigEntryTable[kDevicesList].LeadLines.Clear();
     TStringList lines;
     lines.SetText(WrittenEntries());
     passes(lines);

@@ -45,6 +45,15 @@ std::string Folded(const AnsiString& name) {
     return folded;
 }
 
+// The name of a line that may be a key line: a ';' before the first "=" makes the line a
+// comment, which the gateway ignores, so it is neither deleted nor in the way of a later
+// line. A unit's comment ending in "=" is such a line; deleting it would hand every later
+// comment of the Devices section to the unit above. Empty for every other line.
+AnsiString KeyName(const TStringList& lines, int i) {
+    AnsiString name = lines.Names(i);
+    return name.find(';') == AnsiString::npos ? name : AnsiString();
+}
+
 }  // namespace
 
 // Deleting only ever shifts lines already examined, so the first line of each name is
@@ -53,13 +62,13 @@ std::string Folded(const AnsiString& name) {
 void DropEmptyKeys(TStringList& lines) {
     std::unordered_map<std::string, bool> firstValueEmpty;
     for (int i = 0; i < lines.Count(); ++i) {
-        AnsiString name = lines.Names(i);
+        AnsiString name = KeyName(lines, i);
         if (!name.empty()) firstValueEmpty.try_emplace(Folded(name), lines[i].size() == name.size() + 1);
     }
     std::vector<AnsiString> kept;
     kept.reserve(lines.Lines.size());
     for (int i = 0; i < lines.Count(); ++i) {
-        AnsiString name = lines.Names(i);
+        AnsiString name = KeyName(lines, i);
         if (i == 0 || name.empty() || !firstValueEmpty[Folded(name)]) kept.push_back(lines[i]);
     }
     lines.Lines = std::move(kept);

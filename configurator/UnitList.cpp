@@ -2,6 +2,7 @@
 // "VoiceDevices:" + r of voice.ini.
 #include <cstdint>
 #include "Application.h"
+#include "ConfigWriter.h"
 #include "Edit.h"
 #include "Files.h"
 #include "GroupBox.h"
@@ -72,17 +73,20 @@ void ShowUnitDevices(int unit) {
     FormLorkM->NumberDeviceRows();
 }
 
-// The dialog's unit fields into row `row`; an empty comment becomes "Новый блок".
+// The dialog's unit fields into row `row`. The comment goes in as the configuration
+// file will hold it, so that the row shows after a save and a load what it shows now;
+// an empty comment becomes "Новый блок".
 void StoreUnitRow(TStringGrid* units, int row) {
     bool plain = FormLorkM->RadioGroupType->ItemIndex() == 0;
     units->SetCell(kColType, row, plain ? kUnitM : kUnitME);
     units->SetCell(kColAddress, row, plain ? AnsiString() : FormLorkM->GetIP());
     units->SetCell(kColPort, row, "COM" + IntToStr(FormLorkM->UpDownPort->Position()));
-    units->SetCell(kColComment, row, FormLorkM->GetComment());
-    if (FormLorkM->GetComment().empty()) {
-        FormLorkM->SetComment(kNewUnitComment);
-        units->SetCell(kColComment, row, kNewUnitComment);
+    AnsiString comment = UnitCommentAsWritten(FormLorkM->GetComment());
+    if (comment.empty()) {
+        comment = kNewUnitComment;
+        FormLorkM->SetComment(comment);
     }
+    units->SetCell(kColComment, row, comment);
 }
 
 // A missing voice.ini holds no list to keep in step: the operator is told that it could

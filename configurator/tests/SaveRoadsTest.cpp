@@ -451,6 +451,11 @@ TEST(DropEmptyKeys, DeletesEveryLineWhoseNameFirstStandsWithAnEmptyValue) {
         {{"Only="}, {"Only="}},
         {{"x", "Имя=", "ИМЯ=a"}, {"x", "ИМЯ=a"}},  // case counts only for the ASCII letters
         {{"x", "0 = 2", "0=", "0=KEL"}, {"x", "0 = 2"}},
+        // A ';' before the first "=" makes a comment, never a key line: unit comment
+        // lines, a header with its comment, a key commented out, the Devices sample
+        // line. Each stays, and none takes a later line of its name with it.
+        {{"x", ";Вход=", ";x=", ";X=5", "abc;d=", "[Devices] ;list=", ";0=", ";0=1,192.168.1.100"},
+         {"x", ";Вход=", ";x=", ";X=5", "abc;d=", "[Devices] ;list=", ";0=", ";0=1,192.168.1.100"}},
     };
     for (const Case& c : cases) {
         TStringList list;

@@ -94,6 +94,36 @@ TEST_F(UnitListTest, EditingUnit2ShowsItsFieldsAndDevicesAndOkRewritesItsSection
     EXPECT_EQ(VoiceSections(), expected);
 }
 
+// "ОК" counts as a change even when nothing was changed: the unit's list is written
+// afresh from the dialog's grid (keys from 0, fields trimmed), the row keeps its cells,
+// and closing the window saves and asks the restart question.
+TEST_F(UnitListTest, OkWithNothingChangedMarksAChangeAndRewritesTheUnitsSection) {
+    dir.Write("rax40gw.conf", kTwoUnits);
+    Start();
+    ASSERT_EQ(VoiceSections().at("VoiceDevices:2"),
+              (std::vector<std::string>{"5=KEL , 12 , Пост 1 , 10.0.0.21", "9=ZAMB,3,Склад,sklad,pc", "7=kel,4,Вход,in"}));
+    const std::vector<std::string> rows = Rows(Units());
+    SelectRow(Units(), 2);
+    InUnitDialog([](TFormLorkM& d) { Press(d.Button1); });
+    Press(MainForm->ButtonEdit);
+
+    EXPECT_TRUE(MainForm->FModified);
+    EXPECT_EQ(Rows(Units()), rows);
+    const Sections expected = {
+        {"VoiceDevices:1", {"0=KEL,1,a,b"}},
+        {"VoiceDevices:2", {"0=KEL,12,Пост 1,10.0.0.21", "1=ZAMB,3,Склад,sklad,pc", "2=ZAMB,4,Вход,in"}},
+    };
+    EXPECT_EQ(VoiceSections(), expected);
+
+    Choose(MainForm->mExit);
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].Caption, "Конфигурация шлюза изменена");
+    const std::string saved = dir.Read("rax40gw.conf");
+    EXPECT_NE(saved.find("[VoiceDevices:2]\r\n0=KEL,12,Пост 1,10.0.0.21\r\n1=ZAMB,3,Склад,sklad,pc\r\n"),
+              std::string::npos)
+        << saved;
+}
+
 TEST_F(UnitListTest, ADoubleClickOnAUnitEditsIt) {
     StartWith(kTwoUnits);
     InUnitDialog([](TFormLorkM& d) { Press(d.ButtonCancel); });

@@ -202,6 +202,31 @@ TEST_F(VoiceIniTest, OpenCopiesNoSectionNumberedAtOrBeyondTheFilesLineCount) {
     EXPECT_EQ(VoiceIni(), kFiveLists);
 }
 
+// Section numbers run from 0 up to the file's line count less one: a file of eight lines
+// gives voice.ini its sections 0 and 7, not 8. Section 0 belongs to no unit row; it is
+// merged all the same.
+TEST_F(VoiceIniTest, OpenMergesTheSectionsNumberedFromZeroToTheFilesLineCountLessOne) {
+    Start();
+    dir.Write("voice.ini", kFiveLists);
+    dir.Write("eight.conf",
+              "[System]\r\nName=E\r\n[VoiceDevices:0]\r\n0=KEL,1,zero,z\r\n"
+              "[VoiceDevices:7]\r\n0=KEL,7,seven,s\r\n[VoiceDevices:8]\r\n0=KEL,8,eight,e\r\n");
+    OpenFromMenu(dir.File("eight.conf"));
+
+    EXPECT_TRUE(MainForm->FModified);
+    const Sections expected = {
+        {"VoiceDevices:0", {"0=KEL,1,zero,z"}},
+        {"VoiceDevices:1", {"0=KEL,1,old,o", "1=KEL,2,old,o"}},
+        {"VoiceDevices:2", {"0=KEL,3,old,o", "1=KEL,4,old,o"}},
+        {"VoiceDevices:3", {"0=KEL,5,old,o", "1=KEL,6,old,o"}},
+        {"VoiceDevices:4", {"0=KEL,7,old,o"}},
+        {"VoiceDevices:5", {"0=KEL,8,old,o"}},
+        {"VoiceDevices:7", {"0=KEL,7,seven,s"}},
+    };
+    EXPECT_EQ(VoiceSections(), expected);
+    EXPECT_TRUE(notices.empty());
+}
+
 TEST_F(VoiceIniTest, OpenCancelledChangesNothing) {
     dir.Write("rax40gw.conf", "[System]\r\nName=Here\r\n");
     TMainForm* form = Start();
