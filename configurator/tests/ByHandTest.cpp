@@ -16,6 +16,7 @@
 #include "UInput.h"
 #include "UnitFixture.h"
 #include "UnitPr.h"
+#include "Unicode.h"
 
 namespace configurator_test {
 namespace {
@@ -189,6 +190,31 @@ TEST_F(ByHandTest, ThePrefixInputBoxTakesTheTypedLine) {
     });
     ASSERT_GT(form->ListBoxPrefixes->Count(), 0);
     EXPECT_EQ(form->ListBoxPrefixes->Item(0), "0=5");
+    EXPECT_TRUE(form->IsConfigModified());
+}
+
+// File > Open from the keyboard, and the system's open dialog over the main window
+// answered by typing the file's path.
+TEST_F(ByHandTest, TheOpenDialogTakesTheTypedPathAndTheFileIsLoaded) {
+    dir.Write("other.conf", "[System]\r\nName=Other\r\n");
+    TMainForm* form = StartOnSample();
+    std::wstring path = ToWide(dir.File("other.conf"));
+    Operator::Act([&](Operator& op) {
+        HWND main = op.WaitForActiveWindow(kMainCaption);
+        op.Press(VK_MENU);    // the menu bar, at "Файл"
+        op.Press(VK_DOWN);    // its first item, "Загрузить файл конфигурации"
+        op.Press(VK_RETURN);
+        HWND dialog = op.WaitForActiveDialog();
+        EXPECT_FALSE(IsWindowEnabled(main));
+        op.Press(VK_END);
+        op.Press(VK_HOME, VK_SHIFT);  // the name the dialog offers, selected
+        op.Type(path);
+        op.Press(VK_RETURN);
+        op.WaitUntilHidden(dialog);
+        op.WaitForActiveWindow(kMainCaption);
+    });
+    EXPECT_EQ(form->FConfigPath, dir.File("other.conf"));
+    EXPECT_EQ(form->EditSystemName->Text(), "Other");
     EXPECT_TRUE(form->IsConfigModified());
 }
 

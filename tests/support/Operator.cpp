@@ -103,17 +103,33 @@ void Operator::WaitUntil(const std::function<bool()>& condition, const std::stri
         if (GetTickCount64() > end) Fail("timed out waiting for " + what);
 }
 
-HWND Operator::WaitForActiveWindow(const std::wstring& caption) {
+// The program's active window, once it is shown, `fits` and holds the keyboard focus.
+HWND Operator::WaitForActive(const std::function<bool(HWND)>& fits, const std::string& what) {
     HWND window = nullptr;
     WaitUntil(
         [&] {
             GUITHREADINFO info = ProgramThreadInfo();
             window = info.hwndActive;
-            return window && IsWindowVisible(window) && InternalText(window) == caption && info.hwndFocus &&
+            return window && IsWindowVisible(window) && fits(window) && info.hwndFocus &&
                    (info.hwndFocus == window || IsChild(window, info.hwndFocus));
         },
-        "the window \"" + FromWide(caption) + "\" to be active with the focus in it");
+        what + " to be active with the focus in it");
     return window;
+}
+
+HWND Operator::WaitForActiveWindow(const std::wstring& caption) {
+    return WaitForActive([&](HWND window) { return InternalText(window) == caption; },
+                         "the window \"" + FromWide(caption) + "\"");
+}
+
+HWND Operator::WaitForActiveDialog() {
+    return WaitForActive(
+        [](HWND window) {
+            wchar_t name[16] = L"";
+            GetClassNameW(window, name, 16);
+            return std::wstring(name) == L"#32770";
+        },
+        "a dialog of the system");
 }
 
 void Operator::WaitUntilHidden(HWND window) {

@@ -25,6 +25,8 @@ public:
     // The window with the caption, once the program has shown and activated it and put
     // the keyboard focus into it: the moment a user can work in it.
     HWND WaitForActiveWindow(const std::wstring& caption);
+    // The same for a dialog of the system (a file dialog), whatever its caption.
+    HWND WaitForActiveDialog();
     // Once the window is hidden or gone.
     void WaitUntilHidden(HWND window);
     void WaitUntil(const std::function<bool()>& condition, const std::string& what);
@@ -58,6 +60,7 @@ private:
     DWORD programThread_;
 
     GUITHREADINFO ProgramThreadInfo();
+    HWND WaitForActive(const std::function<bool(HWND)>& fits, const std::string& what);
     void MoveTo(POINT screen);
     void Mouse(POINT screen, DWORD flags);
 };
