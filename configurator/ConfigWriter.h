@@ -3,6 +3,7 @@
 // file, and where that file lies. The writing itself is the main window's
 // CollectFormValues and SaveConfigFile.
 #include "AnsiString.h"
+#include "FileReplace.h"
 
 // True when the file opens for reading and writing with nothing shared; false when
 // another program holds it, it is missing, or access is refused. Shows nothing.
@@ -10,3 +11,7 @@ bool CanOpenExclusive(const AnsiString& path);
 
 // "rax40gw.conf" in the program's directory: the file the gateway reads when it starts.
 AnsiString GatewayConfigPath();
+
+// For the operator, after a replace that left neither file under the target's name: where
+// the old and the new file lie, in two lines.
+AnsiString WhereTheFilesLie(const FileReplaceResult& replace);
