@@ -3,10 +3,13 @@
 // write that fails leaves.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commdlg.h>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 #include "ConfiguratorFixture.h"
+#include "Dialogs.h"
 #include "Edit.h"
 #include "FileReplace.h"
 #include "Files.h"
@@ -222,6 +225,30 @@ TEST_F(ConfigWriterTest, WhenTheNewFileCannotTakeTheNameTheOperatorLearnsWhereBo
         for (const std::string& name : dir.Names())
             if (name != "voice.ini") DeleteFileAt(dir.File(name));
     }
+}
+
+// The dialog asks for a .conf file with no name offered and no overwrite question: an
+// existing file is replaced as it stands.
+TEST_F(ConfigWriterTest, SaveAsAsksForAConfFileAndReplacesAnExistingOneWithoutAQuestion) {
+    StartOnSample();
+    dir.Write("chosen.conf", "old chosen\r\n");
+    std::vector<FileDialogRequest> requests;
+    TFileDialog::OnShow = [&](const FileDialogRequest& request) -> std::optional<AnsiString> {
+        requests.push_back(request);
+        return dir.File("chosen.conf");
+    };
+    Choose(MainForm->mSaveas);
+    TFileDialog::OnShow = nullptr;
+
+    ASSERT_EQ(requests.size(), 1u);
+    const FileDialogRequest& request = requests[0];
+    EXPECT_TRUE(request.Save);
+    EXPECT_EQ(request.Filter, "Rax40gw file (*.conf)|*.conf");
+    EXPECT_EQ(request.DefaultExt, "conf");
+    EXPECT_EQ(request.FileName, "");
+    EXPECT_EQ(request.Flags, DWORD(OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_ENABLESIZING));
+    EXPECT_EQ(dir.Read("chosen.conf"), SampleAsSaved("1720"));
+    EXPECT_TRUE(notices.empty());
 }
 
 // Save As writes the chosen file, which the check of the gateway's file does not cover:
