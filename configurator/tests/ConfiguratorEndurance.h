@@ -70,9 +70,10 @@ protected:
              !sawRunningAgain && GetTickCount64() < end; Sleep(10))
             tickAndLook();
         DWORD after = gateway.ProcessId();
-        EXPECT_TRUE(sawStopped) << "restart " << restarts + 1 << ": the ticks never showed the service stopped";
-        EXPECT_TRUE(sawRunningAgain) << "restart " << restarts + 1 << ": the ticks never showed it running again";
-        EXPECT_NE(after, before) << "restart " << restarts + 1 << ": the gateway runs in the same process";
+        ++attempts;
+        EXPECT_TRUE(sawStopped) << "restart " << attempts << ": the ticks never showed the service stopped";
+        EXPECT_TRUE(sawRunningAgain) << "restart " << attempts << ": the ticks never showed it running again";
+        EXPECT_NE(after, before) << "restart " << attempts << ": the gateway runs in the same process";
         if (sawStopped && sawRunningAgain && after != before) ++restarts;
     }
 
@@ -95,6 +96,7 @@ protected:
     }
 
     long warmUpTicks = 0;
+    int attempts = 0;
 };
 
 }  // namespace configurator_test
