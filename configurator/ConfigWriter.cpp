@@ -90,9 +90,9 @@ void TMainForm::CollectFormValues() {
 // step: until then the target keeps its old bytes. When the replace fails (or a pass
 // throws) they stay, or, should neither the old nor the new file take the target's name,
 // both lie beside it; the configuration counts as changed as it did before, and the
-// operator learns why and where the files are. Every save first checks the gateway's own file, whatever the
-// target; a missing file is held by no program, and a save to it creates it. False
-// when nothing was written.
+// operator learns why and where the files are. Every save first checks the gateway's own
+// file, whatever the target; a missing file is held by no program, and a save to it
+// creates it. False when the target did not get the new bytes.
 bool TMainForm::SaveConfigFile(const AnsiString& path, void (*passes)(TStringList& lines)) {
     AnsiString gatewayConfig = GatewayConfigPath();
     if (FileExists(gatewayConfig) && !CanOpenExclusive(gatewayConfig)) {
