@@ -58,9 +58,10 @@ void ShowHeldWarning() {
                            "Внимание!", MB_ICONWARNING);
 }
 
-void ShowWriteFailure(const AnsiString& path, uint32_t error) {
-    Application.MessageBox("Не удалось записать файл конфигурации " + SystemToAnsi(path) + ":\n" + SystemErrorText(error) +
-                               "\nФайл не изменён.",
+void ShowWriteFailure(const AnsiString& path, const FileReplaceResult& replace) {
+    AnsiString state = replace.Files == FileReplaceResult::OldFileAside ? WhereTheFilesLie(replace) : "Файл не изменён.";
+    Application.MessageBox("Не удалось записать файл конфигурации " + SystemToAnsi(path) + ":\n" +
+                               SystemErrorText(replace.Error) + "\n" + state,
                            "Внимание!", MB_ICONERROR);
 }
 
@@ -73,6 +74,11 @@ bool CanOpenExclusive(const AnsiString& path) {
     } catch (const EFOpenError&) {
         return false;
     }
+}
+
+AnsiString WhereTheFilesLie(const FileReplaceResult& replace) {
+    return "Прежний файл не удалось вернуть на место, он сохранён как " + SystemToAnsi(replace.OldFile) +
+           ".\nНовый файл сохранён как " + SystemToAnsi(replace.NewFile) + ".";
 }
 
 AnsiString GatewayConfigPath() { return ProgramDirectory() + "rax40gw.conf"; }
@@ -94,10 +100,11 @@ void TMainForm::CollectFormValues() {
 
 // The whole file is made in memory, passes included, and replaces the target in one
 // step: until then the target keeps its old bytes. When the replace fails (or a pass
-// throws) they stay, the configuration counts as changed as it did before, and the
-// operator learns why. Every save first checks the gateway's own file, whatever the
-// target; a missing file is held by no program, and a save to it creates it. False
-// when nothing was written.
+// throws) they stay, or, should neither the old nor the new file take the target's name,
+// both lie beside it; the configuration counts as changed as it did before, and the
+// operator learns why and where the files are. Every save first checks the gateway's own
+// file, whatever the target; a missing file is held by no program, and a save to it
+// creates it. False when the target did not get the new bytes.
 bool TMainForm::SaveConfigFile(const AnsiString& path, void (*passes)(TStringList& lines)) {
     AnsiString gatewayConfig = GatewayConfigPath();
     if (FileExists(gatewayConfig) && !CanOpenExclusive(gatewayConfig)) {
@@ -120,8 +127,9 @@ bool TMainForm::SaveConfigFile(const AnsiString& path, void (*passes)(TStringLis
     TStringList lines;
     lines.SetText(WrittenEntries());
     passes(lines);
-    if (uint32_t error = ReplaceFileContents(path, lines.Text())) {
-        ShowWriteFailure(path, error);
+    FileReplaceResult replace = ReplaceFileContents(path, lines.Text());
+    if (replace.Files != FileReplaceResult::Replaced) {
+        ShowWriteFailure(path, replace);
         return false;
     }
     FModified = false;

@@ -105,7 +105,9 @@ bool RemoveVoiceSection(int unit) {
     voice.ReadSectionValues(section, devices);
     voice.EraseSection(section);
     if (ShiftVoiceSections(path, kVoiceSectionPrefix, unit, -1)) return true;
-    if (devices.Count() > 0) voice.WriteSection(section, devices);
+    // A renumbering that left voice.ini aside (its notice says where) gets no new file of
+    // this one section in its place: the later saves would take it for all the lists.
+    if (devices.Count() > 0 && FileExists(path)) voice.WriteSection(section, devices);
     return false;
 }
 

@@ -2,7 +2,9 @@
 #include "VoiceIni.h"
 #include <cstdio>
 #include "Application.h"
+#include "ConfigWriter.h"
 #include "Dialogs.h"
+#include "FileReplace.h"
 #include "Files.h"
 #include "IniFile.h"
 #include "Main.h"
@@ -95,13 +97,12 @@ bool ShiftVoiceSections(const AnsiString& path, const AnsiString& prefix, int th
         int number = SectionNumber(line, prefix);
         if (number >= 0 && number > threshold) line = "[" + prefix + IntToStr(number + shift) + "]";
     }
-    try {
-        lines.SaveToFile(path);
-    } catch (const Exception&) {
-        ShowMessage("Не удалось сохранить настройки в файл " + SystemToAnsi(path));
-        return false;
-    }
-    return true;
+    FileReplaceResult replace = ReplaceFileContents(path, lines.Text());
+    if (replace.Files == FileReplaceResult::Replaced) return true;
+    AnsiString notice = "Не удалось сохранить настройки в файл " + SystemToAnsi(path);
+    if (replace.Files == FileReplaceResult::OldFileAside) notice += "\n" + WhereTheFilesLie(replace);
+    ShowMessage(notice);
+    return false;
 }
 
 // The new list takes the place of the old one in a single write: a write the system

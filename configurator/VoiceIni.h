@@ -14,7 +14,8 @@ AnsiString VoiceSectionName(int unit);
 
 // Gives every header "[<prefix><n>]" of the file whose n is greater than threshold the
 // number n + shift, and saves the file as lines. A file that cannot be read or saved is
-// reported with a notice and left as it was; the result is then false.
+// reported with a notice and left as it was (or, should neither the old nor the new file
+// take its name, the notice says where both lie); the result is then false.
 bool ShiftVoiceSections(const AnsiString& path, const AnsiString& prefix, int threshold, int shift);
 
 // The device list of the unit dialog FormLorkM becomes the section of unit CurrentBlock.

@@ -324,28 +324,38 @@ TEST_F(ConfigLoaderTest, AtStartAProgramFileThatCannotBeOpenedIsReportedByItsNam
 }
 
 // A file whose reading breaks off after its first lines. Wine does not let a locked
-// region of a disk file fail a read, so a pipe stands in: it serves the lines and is then
-// cut off, and the next read fails.
+// region of a disk file fail a read, so a pipe stands in: it serves the lines and is cut
+// off once the reader has taken them all, so that the reader's next read fails. The pipe
+// buffers nothing, so its write returns only when the reader has read every byte.
 class BrokenOffFile {
 public:
     explicit BrokenOffFile(const std::string& head)
-        : pipe_(CreateNamedPipeA(kPath, PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE | PIPE_WAIT, 1, 4096, 4096, 0, nullptr)),
+        : pipe_(CreateNamedPipeA(kPath, PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE | PIPE_WAIT, 1, 0, 0, 0, nullptr)),
           server_([this, head] {
               ConnectNamedPipe(pipe_, nullptr);
-              DWORD written;
-              WriteFile(pipe_, head.data(), static_cast<DWORD>(head.size()), &written, nullptr);
-              Sleep(300);  // the reader takes the lines meanwhile
+              DWORD written = 0;
+              linesTaken_ = WriteFile(pipe_, head.data(), static_cast<DWORD>(head.size()), &written, nullptr) &&
+                            written == head.size();
               DisconnectNamedPipe(pipe_);
           }) {}
     ~BrokenOffFile() {
         CloseHandle(CreateFileA(kPath, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));  // if no reader came
-        server_.join();
+        Join();
         CloseHandle(pipe_);
+    }
+    // True once the pipe was cut off after its reader had taken every line.
+    bool LinesTaken() {
+        Join();
+        return linesTaken_;
     }
     static constexpr const char* kPath = "\\\\.\\pipe\\rax40gw-broken-off.conf";
 
 private:
+    void Join() {
+        if (server_.joinable()) server_.join();
+    }
     HANDLE pipe_;
+    bool linesTaken_ = false;
     std::thread server_;
 };
 
@@ -356,6 +366,7 @@ TEST_F(ConfigLoaderTest, AReadErrorIsReportedAsAFileThatCannotBeOpenedAndChanges
     BrokenOffFile file("[System]\nName=Other\n[Network]\nListener Port=1\n[Prefixes]\n7=7\n");
     form->OpenDialog1->FileName = BrokenOffFile::kPath;
     EXPECT_FALSE(form->LoadConfigFile(BrokenOffFile::kPath));
+    EXPECT_TRUE(file.LinesTaken());
     ASSERT_EQ(notices.size(), 1u);
     EXPECT_EQ(notices[0].Text, BrokenOffFile::kPath);
     EXPECT_EQ(notices[0].Caption, "Не удалось открыть файл...");

@@ -3,9 +3,13 @@
 // write that fails leaves.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commdlg.h>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 #include "ConfiguratorFixture.h"
+#include "Dialogs.h"
 #include "Edit.h"
 #include "FileReplace.h"
 #include "Files.h"
@@ -23,6 +27,7 @@ class ConfigWriterTest : public configurator_test::ConfiguratorFixture {
 protected:
     void TearDown() override {
         SetFreeDiskSpaceForTests(-1);
+        FailRenamesForTests({});
         ConfiguratorFixture::TearDown();
     }
 
@@ -155,6 +160,95 @@ TEST_F(ConfigWriterTest, AWriteThatFailsMidwayKeepsTheOldFileTheChangeAndTheWind
     EXPECT_EQ(dir.Read("rax40gw.conf"), SampleAsSaved("1721"));
     EXPECT_TRUE(Application.Terminated);
     EXPECT_FALSE(form->Visible());
+}
+
+// The new file cannot take the gateway's file's name after the old one was renamed aside
+// (the renames: the replacing one, the old file aside, the new one into its name, the old
+// one back, the new one once more). The file that then has the name stays; when none
+// has, both stay under their temporary names, and the operator is told where.
+TEST_F(ConfigWriterTest, WhenTheNewFileCannotTakeTheNameTheOperatorLearnsWhereBothFilesAre) {
+    enum Left { kOldFile, kNewFile, kNoFile };  // under the gateway's file's name
+    struct Case {
+        const char* what;
+        std::vector<int> failing;
+        Left left;
+    };
+    const std::vector<Case> cases = {
+        {"the old file goes back", {1, 3}, kOldFile},
+        {"the new file takes the name at its second try", {1, 3, 4}, kNewFile},
+        {"no file can take the name", {1, 3, 4, 5}, kNoFile},
+    };
+    const std::string oldBytes = kSampleConfiguration, newBytes = SampleAsSaved("1721");
+    const std::string failure = "Не удалось записать файл конфигурации " + dir.File("rax40gw.conf") + ":\n" +
+                                SystemErrorText(ERROR_ACCESS_DENIED) + "\n";
+    for (const Case& c : cases) {
+        TMainForm* form = StartOnSample();
+        form->Show();
+        Type(form->EditNetworkListenerPort, L"1721");
+        FailRenamesForTests(c.failing);
+        Choose(form->mExit);
+        FailRenamesForTests({});
+
+        std::vector<std::string> besides;  // the files other than the program's own
+        for (const std::string& name : dir.Names())
+            if (name != "Rax40gwcfg.ini" && name != "rax40gw.conf" && name != "voice.ini") besides.push_back(name);
+        std::vector<std::string> texts;
+        for (const auto& notice : notices) texts.push_back(notice.Text);
+        switch (c.left) {
+        case kOldFile:
+            EXPECT_EQ(dir.Read("rax40gw.conf"), oldBytes) << c.what;
+            EXPECT_TRUE(besides.empty()) << c.what;
+            EXPECT_EQ(texts, std::vector<std::string>{failure + "Файл не изменён."}) << c.what;
+            break;
+        case kNewFile:
+            EXPECT_EQ(dir.Read("rax40gw.conf"), newBytes) << c.what;
+            EXPECT_TRUE(besides.empty()) << c.what;
+            EXPECT_EQ(notices.size(), 1u) << c.what;  // the restart question
+            break;
+        case kNoFile:
+            EXPECT_FALSE(dir.Exists("rax40gw.conf")) << c.what;
+            ASSERT_EQ(besides.size(), 2u) << c.what;
+            if (dir.Read(besides[0]) != oldBytes) std::swap(besides[0], besides[1]);
+            EXPECT_EQ(dir.Read(besides[0]), oldBytes) << c.what;
+            EXPECT_EQ(dir.Read(besides[1]), newBytes) << c.what;
+            EXPECT_EQ(texts, std::vector<std::string>{failure +
+                                                      "Прежний файл не удалось вернуть на место, он сохранён как " +
+                                                      dir.File(besides[0]) + ".\nНовый файл сохранён как " +
+                                                      dir.File(besides[1]) + "."})
+                << c.what;
+            break;
+        }
+        EXPECT_EQ(Application.Terminated, c.left == kNewFile) << c.what;
+        EXPECT_EQ(form->IsConfigModified(), c.left != kNewFile) << c.what;
+        CloseWindows();
+        notices.clear();
+        for (const std::string& name : dir.Names())
+            if (name != "voice.ini") DeleteFileAt(dir.File(name));
+    }
+}
+
+// The dialog asks for a .conf file with no name offered and no overwrite question: an
+// existing file is replaced as it stands.
+TEST_F(ConfigWriterTest, SaveAsAsksForAConfFileAndReplacesAnExistingOneWithoutAQuestion) {
+    StartOnSample();
+    dir.Write("chosen.conf", "old chosen\r\n");
+    std::vector<FileDialogRequest> requests;
+    TFileDialog::OnShow = [&](const FileDialogRequest& request) -> std::optional<AnsiString> {
+        requests.push_back(request);
+        return dir.File("chosen.conf");
+    };
+    Choose(MainForm->mSaveas);
+    TFileDialog::OnShow = nullptr;
+
+    ASSERT_EQ(requests.size(), 1u);
+    const FileDialogRequest& request = requests[0];
+    EXPECT_TRUE(request.Save);
+    EXPECT_EQ(request.Filter, "Rax40gw file (*.conf)|*.conf");
+    EXPECT_EQ(request.DefaultExt, "conf");
+    EXPECT_EQ(request.FileName, "");
+    EXPECT_EQ(request.Flags, DWORD(OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_ENABLESIZING));
+    EXPECT_EQ(dir.Read("chosen.conf"), SampleAsSaved("1720"));
+    EXPECT_TRUE(notices.empty());
 }
 
 // Save As writes the chosen file, which the check of the gateway's file does not cover:

@@ -219,6 +219,7 @@ TEST_F(SaveRoadsTest, StartStopButtonSavesAChangeThenStartsOrStops) {
     ASSERT_EQ(form->RunButton->Tag, 0);
     Type(form->EditNetworkListenerPort, L"1721");
     Click(form->RunButton);
+    EXPECT_NE(gateway.State(), DWORD(SERVICE_STOPPED));  // the start shows as soon as the click returns
     EXPECT_EQ(dir.Read("rax40gw.conf"), SampleAsSaved("1721"));
     EXPECT_TRUE(gateway.WaitForState(SERVICE_RUNNING));
 
@@ -226,6 +227,7 @@ TEST_F(SaveRoadsTest, StartStopButtonSavesAChangeThenStartsOrStops) {
     ASSERT_EQ(form->RunButton->Tag, 1);
     Type(form->EditNetworkListenerPort, L"1722");
     Click(form->RunButton);
+    EXPECT_NE(gateway.State(), DWORD(SERVICE_RUNNING));  // and so does the stop
     EXPECT_EQ(dir.Read("rax40gw.conf"), SampleAsSaved("1722"));
     EXPECT_TRUE(gateway.WaitForState(SERVICE_STOPPED));
 
@@ -236,14 +238,17 @@ TEST_F(SaveRoadsTest, StartStopButtonSavesAChangeThenStartsOrStops) {
     EXPECT_TRUE(gateway.WaitForState(SERVICE_RUNNING));
     EXPECT_EQ(dir.Read("rax40gw.conf"), "[System]\r\n");
 
-    // Any other Tag saves and does nothing more.
+    // Any other Tag saves and does nothing more: a stop asked in the click would have left
+    // the running state before the click returned (the service reports the stop pending
+    // before it answers the request), and a restart would show a new process.
     Tick();
+    DWORD running = gateway.ProcessId();
     form->RunButton->Tag = 7;
     Type(form->EditNetworkListenerPort, L"1723");
     Click(form->RunButton);
-    EXPECT_EQ(dir.Read("rax40gw.conf"), SampleAsSaved("1723"));
-    Sleep(200);
     EXPECT_EQ(gateway.State(), DWORD(SERVICE_RUNNING));
+    EXPECT_EQ(gateway.ProcessId(), running);
+    EXPECT_EQ(dir.Read("rax40gw.conf"), SampleAsSaved("1723"));
     EXPECT_TRUE(notices.empty());
 }
 
@@ -260,9 +265,11 @@ TEST_F(SaveRoadsTest, AHeldGatewayFileStopsEveryRoadWithAWarning) {
         EXPECT_FALSE(Application.Terminated);
         EXPECT_TRUE(form->Visible());
 
+        // A start asked in the click would have left the stopped state, and given the
+        // service a process, before the click returned.
         Click(form->RunButton);
-        Sleep(200);
         EXPECT_EQ(gateway.State(), DWORD(SERVICE_STOPPED));
+        EXPECT_EQ(gateway.ProcessId(), 0u);
 
         ChooseSaveAs(dir.File("chosen.conf"));
         EXPECT_FALSE(dir.Exists("chosen.conf"));

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <string>
 #include <vector>
+#include "FileReplace.h"
 #include "GroupBox.h"
 #include "RadioGroup.h"
 #include "UnitFixture.h"
@@ -341,6 +342,23 @@ TEST_F(UnitListTest, ADeleteThatCannotChangeVoiceIniLeavesTheRows) {
         EXPECT_EQ(Rows(Units()), rows) << road.label;
         EXPECT_EQ(VoiceSections(), sections) << road.label;
     }
+}
+
+// The renumbering put voice.ini aside and could not put either file back in its place
+// (the seam fails those renames): the rows stay, the notice says where the files lie, and
+// no voice.ini of the one erased section takes the name, since the later saves would
+// append it as all the device lists.
+TEST_F(UnitListTest, ADeleteWhoseRenumberingLeavesVoiceIniAsideWritesNoFileOfOneSection) {
+    StartWith(kFourUnits);
+    const std::vector<std::string> rows = Rows(Units());
+    SelectRow(Units(), 2);
+    FailRenamesForTests({1, 3, 4, 5});
+    Press(MainForm->ButtonDel);
+    FailRenamesForTests({});
+    EXPECT_EQ(Rows(Units()), rows);
+    EXPECT_FALSE(dir.Exists("voice.ini"));
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_NE(notices[0].Text.find("Прежний файл не удалось вернуть на место"), std::string::npos) << notices[0].Text;
 }
 
 // Without voice.ini there is no list to keep in step: the rows move and no file appears.

@@ -6,7 +6,9 @@
 #include <commdlg.h>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
+#include "FileReplace.h"
 #include "Menus.h"
 #include "Panel.h"
 #include "UnitFixture.h"
@@ -102,6 +104,29 @@ TEST_F(VoiceIniTest, RenumberingThatCannotSaveIsReportedAndLeavesTheFile) {
     EXPECT_EQ(TakeNotices(), std::vector<AnsiString>{"Не удалось сохранить настройки в файл " + dir.File("voice.ini")});
     other.Close();
     EXPECT_EQ(VoiceIni(), before);
+}
+
+// The old file was renamed aside and neither it nor the renumbered one could then take
+// voice.ini's name (the seam fails those renames): the notice says where each lies.
+TEST_F(VoiceIniTest, RenumberingWhoseFilesCannotTakeTheNameSaysWhereBothLie) {
+    Start();
+    const std::string before = "[VoiceDevices:3]\r\n0=KEL,3,a,b\r\n";
+    dir.Write("voice.ini", before);
+    FailRenamesForTests({1, 3, 4, 5});
+    EXPECT_FALSE(ShiftVoiceSections(dir.File("voice.ini"), "VoiceDevices:", 2, -1));
+    FailRenamesForTests({});
+
+    std::vector<std::string> besides;
+    for (const std::string& name : dir.Names())
+        if (name != "rax40gw.conf") besides.push_back(name);
+    ASSERT_EQ(besides.size(), 2u);
+    if (dir.Read(besides[0]) != before) std::swap(besides[0], besides[1]);
+    EXPECT_EQ(dir.Read(besides[0]), before);
+    EXPECT_EQ(dir.Read(besides[1]), "[VoiceDevices:2]\r\n0=KEL,3,a,b\r\n");
+    EXPECT_EQ(TakeNotices(), std::vector<AnsiString>{"Не удалось сохранить настройки в файл " + dir.File("voice.ini") +
+                                                     "\nПрежний файл не удалось вернуть на место, он сохранён как " +
+                                                     dir.File(besides[0]) + ".\nНовый файл сохранён как " +
+                                                     dir.File(besides[1]) + "."});
 }
 
 // ---- one unit's list from the unit dialog ----

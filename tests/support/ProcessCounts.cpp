@@ -129,8 +129,7 @@ ProcessCounts ProcessCounts::Now() {
     counts.CommittedBytes = PageFileUsage();
     if (!UnderWine()) {
         DWORD handles = 0;
-        GetProcessHandleCount(GetCurrentProcess(), &handles);
-        counts.Handles = static_cast<long>(handles);
+        counts.Handles = GetProcessHandleCount(GetCurrentProcess(), &handles) ? static_cast<long>(handles) : -1;
         counts.GdiObjects = static_cast<long>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
         counts.UserObjects = static_cast<long>(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS));
         return counts;
@@ -141,6 +140,8 @@ ProcessCounts ProcessCounts::Now() {
     return counts;
 }
 
+bool ProcessCounts::Taken() const { return Handles > 0 && UserObjects > 0 && GdiObjects > 0 && CommittedBytes > 0; }
+
 ProcessCounts ProcessCounts::Minus(const ProcessCounts& earlier) const {
     ProcessCounts growth;
     growth.Handles = Handles - earlier.Handles;
@@ -150,8 +151,9 @@ ProcessCounts ProcessCounts::Minus(const ProcessCounts& earlier) const {
     return growth;
 }
 
-void CountsLog::Take(long tick) {
-    ProcessCounts counts = ProcessCounts::Now();
+void CountsLog::Take(long tick) { Add(tick, ProcessCounts::Now()); }
+
+void CountsLog::Add(long tick, const ProcessCounts& counts) {
     if (out_) {
         if (samples_.empty())
             std::fprintf(out_, "%10s %8s %8s %8s %14s\n", "ticks", "handles", "USER", "GDI", "committed KB");
@@ -175,7 +177,20 @@ std::string CountsLog::Describe(const ProcessCounts& growth) {
     return text;
 }
 
-void ExpectFlat(const ProcessCounts& growth, long long memorySlack) {
+void ExpectFlat(const CountsLog& log, long sinceTick, long long memorySlack) {
+    std::vector<CountsLog::Sample> since;
+    for (const CountsLog::Sample& sample : log.Samples())
+        if (sample.Tick >= sinceTick) since.push_back(sample);
+    if (since.size() < 2) {
+        ADD_FAILURE() << since.size() << " sample(s) of the counts from tick " << sinceTick << " on: no growth to see";
+        return;
+    }
+    for (const CountsLog::Sample& sample : since) {
+        const ProcessCounts& c = sample.Counts;
+        EXPECT_TRUE(c.Taken()) << "counts at tick " << sample.Tick << " not taken: handles " << c.Handles << ", USER "
+                               << c.UserObjects << ", GDI " << c.GdiObjects << ", committed " << c.CommittedBytes;
+    }
+    ProcessCounts growth = since.back().Counts.Minus(since.front().Counts);
     std::string described = CountsLog::Describe(growth);
     EXPECT_EQ(growth.Handles, 0) << described;
     EXPECT_EQ(growth.UserObjects, 0) << described;

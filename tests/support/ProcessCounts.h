@@ -25,8 +25,11 @@ struct ProcessCounts {
     long GdiObjects = 0;
     long long CommittedBytes = 0;
 
-    // The counts of this process now.
+    // The counts of this process now; a count that could not be taken is -1.
     static ProcessCounts Now();
+    // Every count taken and above 0, as any process with a window has them: a failed
+    // measure must not read as a count that stayed flat.
+    bool Taken() const;
     // Field by field: this less `earlier`.
     ProcessCounts Minus(const ProcessCounts& earlier) const;
 };
@@ -39,6 +42,8 @@ public:
     explicit CountsLog(FILE* out = nullptr) : out_(out) {}
 
     void Take(long tick);
+    // A sample as if taken at `tick`.
+    void Add(long tick, const ProcessCounts& counts);
 
     struct Sample {
         long Tick;
@@ -55,6 +60,7 @@ private:
     std::vector<Sample> samples_;
 };
 
-// The test fails unless the handles, USER and GDI objects did not grow at all and
-// committed memory grew by at most `memorySlack` bytes.
-void ExpectFlat(const ProcessCounts& growth, long long memorySlack);
+// The test fails unless the log holds at least two samples from `sinceTick` on, every one
+// of them Taken, and from the first of them to the last the handles, USER and GDI objects
+// did not grow at all and committed memory grew by at most `memorySlack` bytes.
+void ExpectFlat(const CountsLog& log, long sinceTick, long long memorySlack);

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <vector>
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -13,6 +14,15 @@
 namespace {
 
 int64_t freeDiskSpaceForTests = -1;
+std::vector<int> failingRenamesForTests;
+int renamesSoFar = 0;
+
+// Whether the seam fails this rename.
+bool RenameFailsForTests() {
+    ++renamesSoFar;
+    return std::find(failingRenamesForTests.begin(), failingRenamesForTests.end(), renamesSoFar) !=
+           failingRenamesForTests.end();
+}
 
 // How many of size bytes the disk takes before it is full.
 size_t BytesTheDiskTakes(size_t size) {
@@ -30,7 +40,17 @@ AnsiString TemporaryName(const AnsiString& path, unsigned long processId) {
 
 constexpr int kNameAttempts = 100;
 
+FileReplaceResult Unchanged(uint32_t error) { return {FileReplaceResult::Unchanged, error, {}, {}}; }
+
 #ifdef _WIN32
+
+BOOL Rename(const AnsiString& from, const AnsiString& to, DWORD flags) {
+    if (RenameFailsForTests()) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return FALSE;
+    }
+    return MoveFileExA(from.c_str(), to.c_str(), flags);
+}
 
 // Created only where no file of that name exists.
 HANDLE CreateTemporaryBeside(const AnsiString& path, AnsiString& name, DWORD& error) {
@@ -56,35 +76,43 @@ DWORD WriteAndFlush(HANDLE file, std::string_view bytes) {
     return 0;
 }
 
-// A reader that holds the target open (with delete sharing) stops a replacing rename;
-// then the old file is renamed aside first, which the reader follows, and put back
-// when the new one cannot take its name. A read-only target or a directory is refused.
-DWORD PutInPlaceOfAnOpenFile(const AnsiString& temporary, const AnsiString& path, DWORD error) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
-        return error;
-    AnsiString aside;
+// The old file renamed to a new name beside it; 0, or the system's reason.
+DWORD RenameAside(const AnsiString& path, AnsiString& aside) {
     for (int attempt = 0;; ++attempt) {
         aside = TemporaryName(path, GetCurrentProcessId());
-        if (MoveFileExA(path.c_str(), aside.c_str(), MOVEFILE_WRITE_THROUGH)) break;
-        error = GetLastError();
+        if (Rename(path, aside, MOVEFILE_WRITE_THROUGH)) return 0;
+        DWORD error = GetLastError();
         if ((error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) || attempt == kNameAttempts) return error;
     }
-    if (!MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH)) {
+}
+
+// A reader that holds the target open (with delete sharing) stops a replacing rename;
+// then the old file is renamed aside first, which the reader follows, and the new one
+// takes its name. When it cannot, the old file goes back, or else the new one tries once
+// more; neither rename replaces a file, so whatever has taken the name meanwhile stays.
+// A read-only target or a directory is refused.
+FileReplaceResult PutInPlaceOfAnOpenFile(const AnsiString& temporary, const AnsiString& path, DWORD error) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+        return Unchanged(error);
+    AnsiString aside;
+    if (DWORD refused = RenameAside(path, aside)) return Unchanged(refused);
+    if (!Rename(temporary, path, MOVEFILE_WRITE_THROUGH)) {
         error = GetLastError();
-        MoveFileExA(aside.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH);
-        return error;
+        if (Rename(aside, path, MOVEFILE_WRITE_THROUGH)) return Unchanged(error);
+        if (!Rename(temporary, path, MOVEFILE_WRITE_THROUGH))
+            return {FileReplaceResult::OldFileAside, error, aside, temporary};
     }
     DeleteFileA(aside.c_str());  // gone once the reader lets go of it
-    return 0;
+    return {};
 }
 
 // One rename that replaces the target: at every moment the target is either the old
 // file or the new one.
-DWORD PutInPlace(const AnsiString& temporary, const AnsiString& path) {
-    if (MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return 0;
+FileReplaceResult PutInPlace(const AnsiString& temporary, const AnsiString& path) {
+    if (Rename(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return {};
     DWORD error = GetLastError();
-    if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) return error;
+    if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) return Unchanged(error);
     return PutInPlaceOfAnOpenFile(temporary, path, error);
 }
 
@@ -94,31 +122,36 @@ DWORD PutInPlace(const AnsiString& temporary, const AnsiString& path) {
 
 void SetFreeDiskSpaceForTests(int64_t bytes) { freeDiskSpaceForTests = bytes; }
 
+void FailRenamesForTests(std::vector<int> renames) {
+    failingRenamesForTests = std::move(renames);
+    renamesSoFar = 0;
+}
+
 #ifdef _WIN32
 
-uint32_t ReplaceFileContents(const AnsiString& path, std::string_view bytes) {
+FileReplaceResult ReplaceFileContents(const AnsiString& path, std::string_view bytes) {
     AnsiString temporary;
     DWORD error = 0;
     HANDLE file = CreateTemporaryBeside(path, temporary, error);
-    if (file == INVALID_HANDLE_VALUE) return error;
+    if (file == INVALID_HANDLE_VALUE) return Unchanged(error);
     error = WriteAndFlush(file, bytes);
     if (!CloseHandle(file) && error == 0) error = GetLastError();
-    if (error == 0) error = PutInPlace(temporary, path);
-    if (error != 0) DeleteFileA(temporary.c_str());
-    return error;
+    FileReplaceResult result = error == 0 ? PutInPlace(temporary, path) : Unchanged(error);
+    if (result.Files == FileReplaceResult::Unchanged) DeleteFileA(temporary.c_str());
+    return result;
 }
 
 #else
 
-uint32_t ReplaceFileContents(const AnsiString& path, std::string_view bytes) {
+FileReplaceResult ReplaceFileContents(const AnsiString& path, std::string_view bytes) {
     AnsiString temporary;
     int file = -1;
     for (int attempt = 0; attempt < kNameAttempts && file < 0; ++attempt) {
         temporary = TemporaryName(path, static_cast<unsigned long>(getpid()));
         file = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-        if (file < 0 && errno != EEXIST) return errno;
+        if (file < 0 && errno != EEXIST) return Unchanged(errno);
     }
-    if (file < 0) return EEXIST;
+    if (file < 0) return Unchanged(EEXIST);
     int error = 0;
     const size_t taken = BytesTheDiskTakes(bytes.size());
     for (size_t written = 0; written < taken && error == 0;) {
@@ -129,9 +162,11 @@ uint32_t ReplaceFileContents(const AnsiString& path, std::string_view bytes) {
     if (error == 0 && taken < bytes.size()) error = ENOSPC;
     if (error == 0 && fsync(file) != 0) error = errno;
     if (close(file) != 0 && error == 0) error = errno;
+    if (error == 0 && RenameFailsForTests()) error = EACCES;
     if (error == 0 && std::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
-    if (error != 0) unlink(temporary.c_str());
-    return static_cast<uint32_t>(error);
+    if (error == 0) return {};
+    unlink(temporary.c_str());
+    return Unchanged(static_cast<uint32_t>(error));
 }
 
 #endif

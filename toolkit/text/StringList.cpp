@@ -79,7 +79,13 @@ void TStringList::LoadFromFile(const AnsiString& path) {
     SetText(bytes);
 }
 
-// A failed save leaves the previous file as it was.
+// A failed save leaves the previous file as it was, or, when neither the old nor the new
+// file could take its name, says where both lie.
 void TStringList::SaveToFile(const AnsiString& path) const {
-    if (ReplaceFileContents(path, Text()) != 0) throw EFCreateError("Cannot create file \"" + path + "\"");
+    FileReplaceResult replace = ReplaceFileContents(path, Text());
+    if (replace.Files == FileReplaceResult::Replaced) return;
+    AnsiString message = "Cannot create file \"" + path + "\"";
+    if (replace.Files == FileReplaceResult::OldFileAside)
+        message += ". The old file is kept as \"" + replace.OldFile + "\", the new one as \"" + replace.NewFile + "\"";
+    throw EFCreateError(message);
 }

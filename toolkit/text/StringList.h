@@ -30,8 +30,9 @@ public:
 
     // Reads the file's bytes as Text; throws EFOpenError when it cannot be opened.
     void LoadFromFile(const AnsiString& path);
-    // Replaces the file's bytes with Text in one step (ReplaceFileContents); on failure
-    // path is left as it was and EFCreateError is thrown.
+    // Replaces the file's bytes with Text in one step (ReplaceFileContents). On failure
+    // EFCreateError is thrown, and path is left as it was, or, when neither the old nor
+    // the new file could take its name, the message says where each lies.
     void SaveToFile(const AnsiString& path) const;
 
     std::vector<AnsiString> Lines;

@@ -1,6 +1,7 @@
 // The measures of the endurance runs see what the process makes and frees, each kind in
 // its own count: a measure that stayed flat whatever happened would pass every leak.
 #include <gtest/gtest.h>
+#include <gtest/gtest-spi.h>
 #include <windows.h>
 #include <functional>
 #include <vector>
@@ -68,6 +69,49 @@ TEST(ProcessCounts, CommittedMemoryFollowsMemoryInUse) {
     ProcessCounts holding = ProcessCounts::Now();
     EXPECT_GE(holding.Minus(before).CommittedBytes, kBytes);
     EXPECT_LT(holding.Minus(before).CommittedBytes, 2 * kBytes);
+}
+
+// A count that could not be taken (-1) or reads 0 stays the same from sample to sample,
+// so its growth is 0: the check must fail it rather than pass it as flat.
+TEST(ProcessCounts, ExpectFlatFailsWhatCouldNotBeMeasured) {
+    const ProcessCounts good{40, 30, 120, 30'000'000};
+    auto with = [&good](long ProcessCounts::*count, long value) {
+        ProcessCounts c = good;
+        c.*count = value;
+        return c;
+    };
+    ProcessCounts noMemory = good;
+    noMemory.CommittedBytes = -1;
+    ProcessCounts grown = with(&ProcessCounts::Handles, 41);
+    struct Case {
+        const char* what;
+        std::vector<CountsLog::Sample> samples;
+        long since;  // the end of the warm-up
+        bool passes;
+    };
+    const std::vector<Case> cases = {
+        {"two good samples", {{0, good}, {100, good}}, 0, true},
+        {"handles grew", {{0, good}, {100, grown}}, 0, false},
+        {"handles not taken", {{0, with(&ProcessCounts::Handles, -1)}, {100, with(&ProcessCounts::Handles, -1)}}, 0,
+         false},
+        {"USER objects read 0", {{0, with(&ProcessCounts::UserObjects, 0)}, {100, with(&ProcessCounts::UserObjects, 0)}},
+         0, false},
+        {"GDI objects not taken at the end", {{0, good}, {100, with(&ProcessCounts::GdiObjects, -1)}}, 0, false},
+        {"memory not taken", {{0, noMemory}, {100, noMemory}}, 0, false},
+        {"one sample only", {{0, good}}, 0, false},
+        {"no sample after the warm-up", {{0, good}, {10, good}}, 50, false},
+    };
+    for (const Case& c : cases) {
+        CountsLog log;
+        for (const CountsLog::Sample& sample : c.samples) log.Add(sample.Tick, sample.Counts);
+        testing::TestPartResultArray failures;
+        {
+            testing::ScopedFakeTestPartResultReporter reporter(
+                testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &failures);
+            ExpectFlat(log, c.since, 64 * 1024);
+        }
+        EXPECT_EQ(failures.size() == 0, c.passes) << c.what;
+    }
 }
 
 }  // namespace

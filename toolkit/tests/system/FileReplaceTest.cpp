@@ -25,6 +25,14 @@ std::string ReadThrough(HANDLE file) {
     return bytes;
 }
 
+std::string ReadAll(const std::string& path) {
+    HANDLE file = OpenWithSharing(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+    if (file == INVALID_HANDLE_VALUE) return "<cannot open " + path + ">";
+    std::string bytes = ReadThrough(file);
+    CloseHandle(file);
+    return bytes;
+}
+
 const std::string kOld = "[System]\r\nName=old gateway\r\n";
 const std::string kNew = "[System]\r\nName=new\r\n";
 
@@ -37,7 +45,7 @@ TEST(FileReplace, AReaderHoldingTheOldFileKeepsReadingTheOldBytesWhole) {
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
     ASSERT_NE(reader, INVALID_HANDLE_VALUE);
 
-    EXPECT_EQ(ReplaceFileContents(dir.File("rax40gw.conf"), kNew), 0u);
+    EXPECT_EQ(ReplaceFileContents(dir.File("rax40gw.conf"), kNew).Error, 0u);
     EXPECT_EQ(ReadThrough(reader), kOld);
     CloseHandle(reader);
     EXPECT_EQ(dir.Read("rax40gw.conf"), kNew);
@@ -46,9 +54,9 @@ TEST(FileReplace, AReaderHoldingTheOldFileKeepsReadingTheOldBytesWhole) {
 
 TEST(FileReplace, CreatesAMissingFileAndEmptiesAFileWithNoBytes) {
     TempDir dir;
-    EXPECT_EQ(ReplaceFileContents(dir.File("new.conf"), kNew), 0u);
+    EXPECT_EQ(ReplaceFileContents(dir.File("new.conf"), kNew).Error, 0u);
     EXPECT_EQ(dir.Read("new.conf"), kNew);
-    EXPECT_EQ(ReplaceFileContents(dir.File("new.conf"), ""), 0u);
+    EXPECT_EQ(ReplaceFileContents(dir.File("new.conf"), "").Error, 0u);
     EXPECT_TRUE(dir.Exists("new.conf"));
     EXPECT_EQ(dir.Read("new.conf"), "");
     EXPECT_EQ(dir.Names(), Names{"new.conf"});
@@ -56,7 +64,10 @@ TEST(FileReplace, CreatesAMissingFileAndEmptiesAFileWithNoBytes) {
 
 class FileReplaceFailure : public testing::Test {
 protected:
-    void TearDown() override { SetFreeDiskSpaceForTests(-1); }
+    void TearDown() override {
+        SetFreeDiskSpaceForTests(-1);
+        FailRenamesForTests({});
+    }
 };
 
 // Each failure gives the system's reason and leaves the old bytes and no other file.
@@ -83,7 +94,9 @@ TEST_F(FileReplaceFailure, LeavesTheOldFileAndNoTemporaryFile) {
         TempDir dir;
         dir.Write("rax40gw.conf", kOld);
         HANDLE held = c.before(dir.File("rax40gw.conf"));
-        EXPECT_EQ(ReplaceFileContents(dir.File("rax40gw.conf"), kNew), c.error) << c.what;
+        FileReplaceResult replace = ReplaceFileContents(dir.File("rax40gw.conf"), kNew);
+        EXPECT_EQ(replace.Files, FileReplaceResult::Unchanged) << c.what;
+        EXPECT_EQ(replace.Error, c.error) << c.what;
         if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
         SetFreeDiskSpaceForTests(-1);
         EXPECT_EQ(dir.Read("rax40gw.conf"), kOld) << c.what;
@@ -91,17 +104,70 @@ TEST_F(FileReplaceFailure, LeavesTheOldFileAndNoTemporaryFile) {
     }
 }
 
+// A reader holds the target, so the replacing rename (1) fails and the old file is renamed
+// aside (2) for the new one to take its name (3); when it cannot, the old file goes back
+// (4), or else the new one tries once more (5). Whatever file then has the target's name
+// stays, and no copy of the old or the new bytes is deleted while it is the only one.
+TEST_F(FileReplaceFailure, WhenTheNewFileCannotTakeTheNameTheTargetKeepsAFileAndNoCopyIsLost) {
+    struct Case {
+        const char* what;
+        std::vector<int> failing;
+        FileReplaceResult::State files;
+        DWORD error;
+    };
+    const std::vector<Case> cases = {
+        {"the old file goes back", {1, 3}, FileReplaceResult::Unchanged, ERROR_ACCESS_DENIED},
+        {"the new file takes the name at its second try", {1, 3, 4}, FileReplaceResult::Replaced, 0},
+        {"no file can take the name", {1, 3, 4, 5}, FileReplaceResult::OldFileAside, ERROR_ACCESS_DENIED},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        dir.Write("rax40gw.conf", kOld);
+        HANDLE reader = OpenWithSharing(dir.File("rax40gw.conf"), GENERIC_READ,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+        ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+        FailRenamesForTests(c.failing);
+        FileReplaceResult replace = ReplaceFileContents(dir.File("rax40gw.conf"), kNew);
+        FailRenamesForTests({});
+        EXPECT_EQ(replace.Files, c.files) << c.what;
+        EXPECT_EQ(replace.Error, c.error) << c.what;
+        EXPECT_EQ(ReadThrough(reader), kOld) << c.what;
+        CloseHandle(reader);
+
+        switch (c.files) {
+        case FileReplaceResult::Unchanged:
+            EXPECT_EQ(dir.Read("rax40gw.conf"), kOld) << c.what;
+            EXPECT_EQ(dir.Names(), Names{"rax40gw.conf"}) << c.what;
+            break;
+        case FileReplaceResult::Replaced:
+            EXPECT_EQ(dir.Read("rax40gw.conf"), kNew) << c.what;
+            EXPECT_EQ(dir.Names(), Names{"rax40gw.conf"}) << c.what;
+            break;
+        case FileReplaceResult::OldFileAside: {
+            EXPECT_FALSE(dir.Exists("rax40gw.conf")) << c.what;
+            EXPECT_EQ(dir.Names().size(), 2u) << c.what;
+            std::string prefix = dir.File("rax40gw.conf.~");
+            EXPECT_EQ(replace.OldFile.substr(0, prefix.size()), prefix) << c.what;
+            EXPECT_EQ(replace.NewFile.substr(0, prefix.size()), prefix) << c.what;
+            EXPECT_EQ(ReadAll(replace.OldFile), kOld) << c.what;
+            EXPECT_EQ(ReadAll(replace.NewFile), kNew) << c.what;
+            break;
+        }
+        }
+    }
+}
+
 TEST_F(FileReplaceFailure, AFullDiskRefusesOnlyWhatDoesNotFit) {
     TempDir dir;
     SetFreeDiskSpaceForTests(static_cast<int64_t>(kNew.size()));
-    EXPECT_EQ(ReplaceFileContents(dir.File("fits.conf"), kNew), 0u);
-    EXPECT_EQ(ReplaceFileContents(dir.File("too-big.conf"), kNew + "x"), DWORD(ERROR_DISK_FULL));
+    EXPECT_EQ(ReplaceFileContents(dir.File("fits.conf"), kNew).Error, 0u);
+    EXPECT_EQ(ReplaceFileContents(dir.File("too-big.conf"), kNew + "x").Error, DWORD(ERROR_DISK_FULL));
     EXPECT_EQ(dir.Names(), Names{"fits.conf"});
 }
 
 TEST(FileReplace, IntoAMissingDirectoryFailsWithThePathError) {
     TempDir dir;
-    EXPECT_EQ(ReplaceFileContents(dir.File("no-such-dir\\rax40gw.conf"), kNew), DWORD(ERROR_PATH_NOT_FOUND));
+    EXPECT_EQ(ReplaceFileContents(dir.File("no-such-dir\\rax40gw.conf"), kNew).Error, DWORD(ERROR_PATH_NOT_FOUND));
     EXPECT_TRUE(dir.Names().empty());
 }
 

@@ -1,8 +1,12 @@
-// Saving over a file that another handle holds: the save replaces the file whole or
-// fails as a whole.
+// Saving over a file that another handle holds: the save replaces the file whole, or
+// fails leaving the old file, or says where the old and the new file lie.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <string>
+#include <utility>
+#include <vector>
 #include "Exception.h"
+#include "FileReplace.h"
 #include "StringList.h"
 #include "TempDir.h"
 
@@ -82,4 +86,30 @@ TEST(StringListSave, LeavesAFileNamedLikeATemporaryFileAlone) {
     CloseHandle(other);
     EXPECT_EQ(dir.Read("rax40gw.conf.tmp"), "the operator's copy");
     EXPECT_EQ(dir.Names(), (std::vector<std::string>{"rax40gw.conf", "rax40gw.conf.tmp"}));
+}
+
+// The old file was renamed aside and neither it nor the new one could then take the
+// file's name (the seam fails those renames): both stay, and the error names them.
+TEST(StringListSave, WhenNoFileCanTakeTheNameTheErrorSaysWhereBothAre) {
+    TempDir dir;
+    dir.Write("voice.ini", "old line\r\n");
+    TStringList list;
+    list.Lines = {"new line"};
+    FailRenamesForTests({1, 3, 4, 5});
+    std::string message;
+    try {
+        list.SaveToFile(dir.File("voice.ini"));
+    } catch (const EFCreateError& e) {
+        message = e.Message;
+    }
+    FailRenamesForTests({});
+
+    EXPECT_FALSE(dir.Exists("voice.ini"));
+    std::vector<std::string> names = dir.Names();
+    ASSERT_EQ(names.size(), 2u);
+    if (dir.Read(names[0]) != "old line\r\n") std::swap(names[0], names[1]);
+    EXPECT_EQ(dir.Read(names[0]), "old line\r\n");
+    EXPECT_EQ(dir.Read(names[1]), "new line\r\n");
+    EXPECT_EQ(message, "Cannot create file \"" + dir.File("voice.ini") + "\". The old file is kept as \"" +
+                           dir.File(names[0]) + "\", the new one as \"" + dir.File(names[1]) + "\"");
 }
