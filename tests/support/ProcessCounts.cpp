@@ -190,7 +190,7 @@ void ExpectFlat(const CountsLog& log, long sinceTick, long long memorySlack) {
         EXPECT_TRUE(c.Taken()) << "counts at tick " << sample.Tick << " not taken: handles " << c.Handles << ", USER "
                                << c.UserObjects << ", GDI " << c.GdiObjects << ", committed " << c.CommittedBytes;
     }
-    ProcessCounts growth = since.back().Counts.Minus(since.front().Counts);
+    ProcessCounts growth = log.GrowthSince(sinceTick);
     std::string described = CountsLog::Describe(growth);
     EXPECT_EQ(growth.Handles, 0) << described;
     EXPECT_EQ(growth.UserObjects, 0) << described;

@@ -156,7 +156,6 @@ void TForm::SetVisible(bool visible) {
         TControl::SetVisible(true);
         ShowWindow(Handle(), SW_SHOW);  // activates the form, which puts the focus on its control
         SetForegroundWindow(Handle());
-        if (GetActiveWindow() == Handle() && !CanTakeFocus(GetFocus(), Handle())) RestoreFocus();
     } else {
         TControl::SetVisible(false);
         if (OnHide) Guarded([this] { OnHide(this); });

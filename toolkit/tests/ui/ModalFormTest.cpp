@@ -144,7 +144,11 @@ public:
         Handler("Noticed", &TTestForm::Noticed);
         LoadText(definition);
     }
-    TEdit* Edit(const char* name) { return FindEdit(name); }
+    TEdit* Edit(const char* name) {
+        for (auto& c : Components)
+            if (c->Name == name) return dynamic_cast<TEdit*>(c.get());
+        return nullptr;
+    }
 
 private:
     void Clicked(TObject*) {
@@ -152,11 +156,6 @@ private:
     }
     void Noticed(TObject*) {
         if (OnNoticed) OnNoticed();
-    }
-    TEdit* FindEdit(const char* name) {
-        for (auto& c : Components)
-            if (c->Name == name) return dynamic_cast<TEdit*>(c.get());
-        return nullptr;
     }
 };
 
