@@ -9,6 +9,7 @@
 #include "Edit.h"
 #include "ListBox.h"
 #include "Operator.h"
+#include "RadioGroup.h"
 #include "SampleConfiguration.h"
 #include "StringGrid.h"
 #include "TestGateway.h"
@@ -16,7 +17,9 @@
 #include "UInput.h"
 #include "UnitFixture.h"
 #include "UnitPr.h"
+#include "Ulorkm.h"
 #include "Unicode.h"
+#include "WindowsRadioFocus.h"
 
 namespace configurator_test {
 namespace {
@@ -216,6 +219,103 @@ TEST_F(ByHandTest, TheOpenDialogTakesTheTypedPathAndTheFileIsLoaded) {
     EXPECT_EQ(form->FConfigPath, dir.File("other.conf"));
     EXPECT_EQ(form->EditSystemName->Text(), "Other");
     EXPECT_TRUE(form->IsConfigModified());
+}
+
+// Another program's window, which the operator activates and leaves again.
+class OtherProgramWindow {
+public:
+    OtherProgramWindow()
+        : window_(CreateWindowExW(0, L"BUTTON", L"Другая программа", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 900, 200,
+                                  100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr)) {}
+    ~OtherProgramWindow() { DestroyWindow(window_); }
+    HWND Handle() const { return window_; }
+
+private:
+    HWND window_;
+};
+
+// The radio buttons behave as on Windows, where one that receives the focus clicks itself:
+// the operator's last click left the focus on "Ошибка", a loaded file then checks another
+// level, and neither the focus given back after the save dialog nor the return from
+// another program's window changes it; the close saves the loaded level.
+TEST_F(ByHandTest, ALoadedLogLevelSurvivesTheFocusGivenBackToTheButtonLastClicked) {
+    WindowsRadioFocus windowsButtons;
+    ASSERT_TRUE(windowsButtons.Active());
+    dir.Write("other.conf", "[Log]\r\nSysLog Level=4\r\n");
+    OtherProgramWindow other;
+    TMainForm* form = StartOnSample();
+    std::wstring path = ToWide(dir.File("other.conf"));
+    TRadioGroup* level = form->RadioGroupLogSysLogLevel;
+    Operator::Act([&](Operator& op) {
+        HWND main = op.WaitForActiveWindow(kMainCaption);
+        op.Click(op.Control(main, L"Журналы"));
+        op.WaitUntil([&] { return IsWindowVisible(level->Button(1)) != FALSE; }, "the logging panel");
+        op.Click(level->Button(1));  // "Ошибка"
+        op.WaitUntil([&] { return op.Focus() == level->Button(1) && level->ItemIndex() == 1; }, "the click");
+
+        op.Press(VK_MENU);  // File > "Загрузить файл конфигурации"
+        op.Press(VK_DOWN);
+        op.Press(VK_RETURN);
+        HWND dialog = op.WaitForActiveDialog();
+        op.Press(VK_END);
+        op.Press(VK_HOME, VK_SHIFT);
+        op.Type(path);
+        op.Press(VK_RETURN);
+        op.WaitUntilHidden(dialog);
+        op.WaitForActiveWindow(kMainCaption);
+        op.WaitUntil([&] { return level->ItemIndex() == 4; }, "the loaded level");
+
+        op.Press(VK_MENU);  // File > "Сохранить файл конфигурации", then Esc
+        op.Press(VK_DOWN);
+        op.Press(VK_DOWN);
+        op.Press(VK_RETURN);
+        dialog = op.WaitForActiveDialog();
+        op.Press(VK_ESCAPE);
+        op.WaitUntilHidden(dialog);
+        op.WaitForActiveWindow(kMainCaption);
+        EXPECT_EQ(op.Focus(), level->Button(4)) << "the focus given back after the save dialog";
+        EXPECT_EQ(level->ItemIndex(), 4) << "after the save dialog";
+
+        op.Click(other.Handle());
+        op.WaitForActiveWindow(L"Другая программа");
+        RECT group;
+        GetClientRect(level->Handle(), &group);
+        op.ClickAt(level->Handle(), {group.right - 10, 4});  // the group's frame, no button
+        op.WaitForActiveWindow(kMainCaption);
+        EXPECT_EQ(op.Focus(), level->Button(4)) << "the focus given back after another program";
+    });
+    EXPECT_EQ(level->ItemIndex(), 4);
+    EXPECT_GT(WindowsRadioFocus::FocusClicks(), 0) << "the focus never reached a radio button";
+
+    Application.OnMessageBox = [](const AnsiString&, const AnsiString&, unsigned) { return IDNO; };
+    form->Close();  // saves the loaded configuration; no restart
+    EXPECT_NE(dir.Read("rax40gw.conf").find("SysLog Level=4\r\n"), std::string::npos) << dir.Read("rax40gw.conf");
+}
+
+// The unit dialog of a ЛОРК-МЕ unit, as on Windows: its first focus and Tab into the
+// type group leave the type as it is, and OK keeps the unit a ЛОРК-МЕ with its address.
+TEST_F(ByHandTest, TheUnitDialogsFocusLeavesTheUnitTypeAsItIs) {
+    WindowsRadioFocus windowsButtons;
+    ASSERT_TRUE(windowsButtons.Active());
+    TMainForm* form = StartOnSample();
+    Operator::Act([&](Operator& op) {
+        HWND main = op.WaitForActiveWindow(kMainCaption);
+        HWND grid = form->StringGrid1->Handle();
+        RECT row{LVIR_BOUNDS};
+        SendMessageW(grid, LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));  // unit 2, a ЛОРК-МЕ
+        op.ClickAt(grid, {row.left + 60, (row.top + row.bottom) / 2});
+        op.Click(op.Control(main, L"Изменить"));
+        op.WaitForActiveWindow(kUnitCaption);
+        HWND unitMe = FormLorkM->RadioGroupType->Button(1);
+        op.Press(VK_TAB);
+        op.Press(VK_TAB);  // past "Отменить" and "ОК" into the type group
+        op.WaitUntil([&] { return op.Focus() == unitMe; }, "the focus on the checked type, \"ЛОРК-МЕ\"");
+        EXPECT_EQ(FormLorkM->RadioGroupType->ItemIndex(), 1);
+        op.Press(VK_RETURN);  // the default button, "ОК"
+        op.WaitForActiveWindow(kMainCaption);
+    });
+    EXPECT_EQ(form->StringGrid1->Cells(1, 2), "ЛОРК-МЕ");
+    EXPECT_EQ(form->StringGrid1->Cells(3, 2), "192.168.1.201");
 }
 
 // The restart question answered by hand, and the wait window over the main window: the

@@ -88,6 +88,10 @@ public:
     // Lays the children out by their alignment and anchors.
     void Realign();
 
+    // Where a focus that the program places on `wanted` (this control's window or one of
+    // its inner windows) lands; nullptr when it must not land in this control.
+    virtual HWND FocusTarget(HWND wanted) { return wanted; }
+
     static TControl* FromHandle(HWND window);
     // Runs a notification of the window system inside the exception guard.
     static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);

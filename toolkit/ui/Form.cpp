@@ -4,6 +4,7 @@
 #include "ComponentKinds.h"
 #include "FormDefinition.h"
 #include "MenuCommands.h"
+#include "ProgramFocus.h"
 #include "TaskWindows.h"
 #include "Unicode.h"
 
@@ -267,11 +268,15 @@ void TForm::RememberFocus() {
 }
 
 // The control that had the focus when the form was last active, or the one the form
-// names, or else the first control in tab order. False when no control can take it.
+// names, or else the first control in tab order. A radio button that is no longer
+// checked gives way to its group's checked one, and a group without one to the next
+// control in tab order. False when no control can take it.
 bool TForm::RestoreFocus() {
-    HWND target = CanTakeFocus(focused_, Handle()) ? focused_ : GetNextDlgTabItem(Handle(), nullptr, FALSE);
+    HWND wanted = CanTakeFocus(focused_, Handle()) ? focused_ : GetNextDlgTabItem(Handle(), nullptr, FALSE);
+    HWND target = ProgramFocusTarget(wanted);
+    if (!target && wanted) target = ProgramFocusTarget(GetNextDlgTabItem(Handle(), wanted, FALSE));
     if (!CanTakeFocus(target, Handle())) return false;
-    SetFocus(target);
+    PlaceProgramFocus(target);
     return true;
 }
 

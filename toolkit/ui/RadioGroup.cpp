@@ -1,6 +1,7 @@
 #include "RadioGroup.h"
 #include <algorithm>
 #include "FormBinder.h"
+#include "ProgramFocus.h"
 #include "Unicode.h"
 
 void TRadioGroup::CreateHandle() {
@@ -35,7 +36,7 @@ void TRadioGroup::MakeButtons() {
     for (HWND button : buttons_) DestroyWindow(button);
     buttons_.clear();
     for (size_t i = 0; i < items_.size(); ++i) {
-        DWORD style = WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0);
+        DWORD style = WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP : 0);
         HWND button = CreateWindowExW(0, L"BUTTON", ToWide(items_[i]).c_str(), style, 0, 0, 0, 0, Handle(), nullptr,
                                       GetModuleHandleW(nullptr), nullptr);
         SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(Font.Handle()), FALSE);
@@ -61,8 +62,18 @@ void TRadioGroup::ArrangeButtons() {
 }
 
 void TRadioGroup::ShowCheck() {
-    for (int i = 0; i < static_cast<int>(buttons_.size()); ++i)
-        SendMessageW(buttons_[i], BM_SETCHECK, i == itemIndex_ ? BST_CHECKED : BST_UNCHECKED, 0);
+    for (int i = 0; i < static_cast<int>(buttons_.size()); ++i) {
+        bool checked = i == itemIndex_;
+        SendMessageW(buttons_[i], BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+        LONG_PTR style = GetWindowLongPtrW(buttons_[i], GWL_STYLE);
+        LONG_PTR wanted = checked ? style | WS_TABSTOP : style & ~WS_TABSTOP;
+        if (wanted != style) SetWindowLongPtrW(buttons_[i], GWL_STYLE, wanted);
+    }
+}
+
+HWND TRadioGroup::FocusTarget(HWND wanted) {
+    if (wanted != Handle() && IndexOfButton(wanted) < 0) return wanted;
+    return itemIndex_ >= 0 && itemIndex_ < static_cast<int>(buttons_.size()) ? buttons_[itemIndex_] : nullptr;
 }
 
 int TRadioGroup::IndexOfButton(HWND button) const {
@@ -76,8 +87,15 @@ LRESULT TRadioGroup::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND: {
         int index = IndexOfButton(reinterpret_cast<HWND>(lParam));
         if (index < 0) break;
+        if (HIWORD(wParam) != BN_CLICKED) return 0;
+        // The focus that the program places reached a button that clicked itself: the
+        // check goes back where the choice is.
+        if (PlacingProgramFocus()) {
+            ShowCheck();
+            return 0;
+        }
         // A click on the button already checked changes nothing and reports nothing.
-        if (HIWORD(wParam) == BN_CLICKED && index != itemIndex_) {
+        if (index != itemIndex_) {
             itemIndex_ = index;
             ShowCheck();
             if (OnClick) OnClick(this);

@@ -2,7 +2,10 @@
 // A group box with one radio button per item, laid out in Columns. ItemIndex is the
 // checked item: an index below -1 gives -1 (none checked), one at or beyond the item
 // count selects the last item. The operator's click on another item sets it and reaches
-// OnClick; an index set from code fires nothing.
+// OnClick; an index set from code fires nothing. Only the checked button is a tab stop,
+// so Tab into the group lands on it, and a focus that the program places in the group
+// lands on it too (none when no item is checked): a click that a button reports because
+// the focus reached it is not the operator's choice.
 #include <vector>
 #include "GroupBox.h"
 
@@ -21,6 +24,7 @@ public:
     // The button window of an item.
     HWND Button(int index) const { return buttons_.at(index); }
 
+    HWND FocusTarget(HWND wanted) override;
     void SetProperty(const AnsiString& name, const PropValue& value, FormBinder& binder) override;
 
 protected:

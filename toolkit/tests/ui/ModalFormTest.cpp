@@ -217,8 +217,13 @@ TEST_F(ModalFormTest, TheWindowsBeneathTakeNoInputAndComeBackAsTheyWere) {
     aside.SetEnabled(false);
     SetForegroundWindow(under.Handle());
     int underClicks = 0, cancels = 0;
+    int outerResultUnderInner = -1;  // what the outer dialog was told while the inner one ran
     under.OnClicked = [&] {
         if (++underClicks == 1) outerResult = outer.ShowModal();
+    };
+    outer.OnClicked = [&] {
+        innerResult = inner.ShowModal();
+        outerResultUnderInner = outer.ModalResult;
     };
     inner.OnClicked = [&] { ++cancels; };
     Operator::Act([&](Operator& op) {
@@ -232,7 +237,6 @@ TEST_F(ModalFormTest, TheWindowsBeneathTakeNoInputAndComeBackAsTheyWere) {
         op.Type(L"7");
         op.WaitUntil([&] { return op.Text(inner.Edit("Address")->Handle()) == L"7"; }, "the typed digit");
         EXPECT_EQ(op.ActiveWindow(), innerWindow);
-        EXPECT_TRUE(IsWindowVisible(outerWindow)) << "a click on a window beneath closed it";
         op.Press(VK_ESCAPE);
         op.WaitUntilHidden(innerWindow);
         op.WaitForActiveWindow(L"Внешний диалог");
@@ -244,6 +248,7 @@ TEST_F(ModalFormTest, TheWindowsBeneathTakeNoInputAndComeBackAsTheyWere) {
     });
     EXPECT_EQ(underClicks, 1) << "the window beneath took a click";
     EXPECT_EQ(cancels, 1);
+    EXPECT_EQ(outerResultUnderInner, mrNone) << "a click on the outer dialog beneath reached its \"Готово\"";
     EXPECT_EQ(innerResult, mrCancel);
     EXPECT_EQ(outerResult, mrOk);
     EXPECT_TRUE(IsWindowEnabled(under.Handle()));
@@ -255,7 +260,11 @@ TEST_F(ModalFormTest, TheWindowsBeneathTakeNoInputAndComeBackAsTheyWere) {
 // reach.
 TEST_F(ModalFormTest, AMessageBoxOverAModalFormKeepsItOutOfReachUntilAnswered) {
     bool outerEnabledUnderBox = true, underEnabledUnderBox = true;
-    outer.OnNoticed = [] { ShowMessage("Запись не будет добавлена"); };
+    int outerResultUnderBox = -1;  // what the dialog was told while the box stood over it
+    outer.OnNoticed = [&] {
+        ShowMessage("Запись не будет добавлена");
+        outerResultUnderBox = outer.ModalResult;
+    };
     Operator::Act([&](Operator& op) {
         HWND underWindow = op.WaitForActiveWindow(L"Окно под диалогами");
         op.Click(op.Control(underWindow, L"Открыть"));
@@ -266,7 +275,6 @@ TEST_F(ModalFormTest, AMessageBoxOverAModalFormKeepsItOutOfReachUntilAnswered) {
         outerEnabledUnderBox = IsWindowEnabled(outerWindow);
         underEnabledUnderBox = IsWindowEnabled(underWindow);
         op.Click(op.Control(outerWindow, L"Готово"));
-        EXPECT_TRUE(IsWindowVisible(outerWindow)) << "the dialog under the box took a click";
         op.Press(VK_RETURN);
         op.WaitUntilHidden(box);
         op.WaitForActiveWindow(L"Внешний диалог");
@@ -276,6 +284,7 @@ TEST_F(ModalFormTest, AMessageBoxOverAModalFormKeepsItOutOfReachUntilAnswered) {
     });
     EXPECT_FALSE(outerEnabledUnderBox);
     EXPECT_FALSE(underEnabledUnderBox);
+    EXPECT_EQ(outerResultUnderBox, mrNone) << "the dialog under the box took a click";
     EXPECT_EQ(outerResult, mrOk);
     EXPECT_TRUE(IsWindowEnabled(under.Handle()));
 }
