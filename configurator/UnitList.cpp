@@ -90,25 +90,15 @@ void StoreUnitRow(TStringGrid* units, int row) {
 }
 
 // A missing voice.ini holds no list to keep in step: the operator is told that it could
-// not be opened, and the rows may move. The erase that the system refuses throws (the
-// error box shows it) before anything has changed; a renumbering that fails has shown its
-// notice and changed nothing, and the erased section is put back.
+// not be opened, and the rows may move. Otherwise the rows move only when the file has
+// lost the unit's section and renumbered the later ones.
 bool RemoveVoiceSection(int unit) {
     AnsiString path = VoiceIniPath();
     if (!FileExists(path)) {
         ShowMessage("Не удалось открыть файл " + SystemToAnsi(path));
         return true;
     }
-    TIniFile voice(path);
-    AnsiString section = VoiceSectionName(unit);
-    TStringList devices;
-    voice.ReadSectionValues(section, devices);
-    voice.EraseSection(section);
-    if (ShiftVoiceSections(path, kVoiceSectionPrefix, unit, -1)) return true;
-    // A renumbering that left voice.ini aside (its notice says where) gets no new file of
-    // this one section in its place: the later saves would take it for all the lists.
-    if (devices.Count() > 0 && FileExists(path)) voice.WriteSection(section, devices);
-    return false;
+    return RemoveUnitSection(path, unit);
 }
 
 }  // namespace

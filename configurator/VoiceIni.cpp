@@ -1,6 +1,8 @@
 // The device lists of the ЛОРК units in voice.ini.
 #include "VoiceIni.h"
+#include <algorithm>
 #include <cstdio>
+#include <optional>
 #include "Application.h"
 #include "ConfigWriter.h"
 #include "Dialogs.h"
@@ -22,6 +24,56 @@ int SectionNumber(const AnsiString& line, const AnsiString& prefix) {
     if (text.empty() || text.front() != '[' || text.back() != ']' || text.find(prefix) != 1) return -1;
     size_t start = 1 + prefix.size();
     return StrToIntDef(Trim(text.substr(start, text.size() - 1 - start)), -1);
+}
+
+// The name of a section header "[name]" (blanks allowed around the header and the name),
+// or nothing when the line is no header.
+std::optional<AnsiString> HeaderName(const AnsiString& line) {
+    AnsiString text = Trim(line);
+    if (text.size() < 2 || text.front() != '[' || text.back() != ']') return std::nullopt;
+    return Trim(text.substr(1, text.size() - 2));
+}
+
+// Takes the first section of that name (compared as the profile functions compare it,
+// without regard to case) out of the lines, its header and every line up to the next
+// header.
+void EraseSectionLines(TStringList& lines, const AnsiString& section) {
+    auto& all = lines.Lines;
+    auto start = std::find_if(all.begin(), all.end(), [&](const AnsiString& line) {
+        auto name = HeaderName(line);
+        return name && SameTextCI(*name, section);
+    });
+    if (start == all.end()) return;
+    auto end = std::find_if(start + 1, all.end(), [](const AnsiString& line) { return HeaderName(line).has_value(); });
+    all.erase(start, end);
+}
+
+void RenumberSectionLines(TStringList& lines, const AnsiString& prefix, int threshold, int shift) {
+    for (AnsiString& line : lines.Lines) {
+        int number = SectionNumber(line, prefix);
+        if (number >= 0 && number > threshold) line = "[" + prefix + IntToStr(number + shift) + "]";
+    }
+}
+
+bool LoadLines(const AnsiString& path, TStringList& lines) {
+    try {
+        lines.LoadFromFile(path);
+        return true;
+    } catch (const Exception&) {
+        ShowMessage("Не удалось открыть файл " + SystemToAnsi(path));
+        return false;
+    }
+}
+
+// The lines in place of the file in one replace; a refusal is told, and the file is left
+// as it was (or the notice says where the old and the new file lie).
+bool ReplaceWithLines(const AnsiString& path, const TStringList& lines) {
+    FileReplaceResult replace = ReplaceFileContents(path, lines.Text());
+    if (replace.Files == FileReplaceResult::Replaced) return true;
+    AnsiString notice = "Не удалось сохранить настройки в файл " + SystemToAnsi(path);
+    if (replace.Files == FileReplaceResult::OldFileAside) notice += "\n" + WhereTheFilesLie(replace);
+    ShowMessage(notice);
+    return false;
 }
 
 // The device rows of the dialog's grid as key=value lines. A row without a type is no
@@ -87,22 +139,17 @@ void TMainForm::SyncVoiceIniFromConf() {
 
 bool ShiftVoiceSections(const AnsiString& path, const AnsiString& prefix, int threshold, int shift) {
     TStringList lines;
-    try {
-        lines.LoadFromFile(path);
-    } catch (const Exception&) {
-        ShowMessage("Не удалось открыть файл " + SystemToAnsi(path));
-        return false;
-    }
-    for (AnsiString& line : lines.Lines) {
-        int number = SectionNumber(line, prefix);
-        if (number >= 0 && number > threshold) line = "[" + prefix + IntToStr(number + shift) + "]";
-    }
-    FileReplaceResult replace = ReplaceFileContents(path, lines.Text());
-    if (replace.Files == FileReplaceResult::Replaced) return true;
-    AnsiString notice = "Не удалось сохранить настройки в файл " + SystemToAnsi(path);
-    if (replace.Files == FileReplaceResult::OldFileAside) notice += "\n" + WhereTheFilesLie(replace);
-    ShowMessage(notice);
-    return false;
+    if (!LoadLines(path, lines)) return false;
+    RenumberSectionLines(lines, prefix, threshold, shift);
+    return ReplaceWithLines(path, lines);
+}
+
+bool RemoveUnitSection(const AnsiString& path, int unit) {
+    TStringList lines;
+    if (!LoadLines(path, lines)) return false;
+    EraseSectionLines(lines, VoiceSectionName(unit));
+    RenumberSectionLines(lines, kVoiceSectionPrefix, unit, -1);
+    return ReplaceWithLines(path, lines);
 }
 
 // The new list takes the place of the old one in a single write: a write the system

@@ -18,5 +18,11 @@ AnsiString VoiceSectionName(int unit);
 // take its name, the notice says where both lie); the result is then false.
 bool ShiftVoiceSections(const AnsiString& path, const AnsiString& prefix, int threshold, int shift);
 
+// Takes the section of the deleted unit out of the file and gives the later units'
+// sections one number less, in one replace: a file that cannot be read or replaced is
+// reported as ShiftVoiceSections reports it and left as it was, every list included
+// (should neither file take its name, the old one lies whole where the notice says).
+bool RemoveUnitSection(const AnsiString& path, int unit);
+
 // The device list of the unit dialog FormLorkM becomes the section of unit CurrentBlock.
 void WriteBlockVoiceDevices();

@@ -316,21 +316,21 @@ TEST_F(UnitListTest, DeletingTheOnlyUnitOnlyMarksTheConfigurationChanged) {
 }
 
 // voice.ini is changed first and the rows move only when it was, so units and lists stay
-// together: a file that cannot be written at all, and one that can be written but not
-// replaced by the renumbering (whose notice is shown; the erased section is put back).
-TEST_F(UnitListTest, ADeleteThatCannotChangeVoiceIniLeavesTheRows) {
+// together: a file that cannot be read, and one that can be read but not replaced (the
+// notice says so) are left exactly as they were, every list included.
+TEST_F(UnitListTest, ADeleteThatCannotChangeVoiceIniLeavesTheRowsAndTheFile) {
     struct Road {
         const char* label;
         DWORD sharing;
         AnsiString notice;
     };
     const Road roads[] = {
-        {"locked", 0, "Unable to write to " + dir.File("voice.ini")},
+        {"locked", 0, "Не удалось открыть файл " + dir.File("voice.ini")},
         {"not replaceable", FILE_SHARE_READ | FILE_SHARE_WRITE,
          "Не удалось сохранить настройки в файл " + dir.File("voice.ini")},
     };
     StartWith(kFourUnits);
-    const Sections sections = VoiceSections();
+    const std::string voice = VoiceIni();
     const std::vector<std::string> rows = Rows(Units());
     for (const Road& road : roads) {
         SelectRow(Units(), 2);
@@ -340,16 +340,17 @@ TEST_F(UnitListTest, ADeleteThatCannotChangeVoiceIniLeavesTheRows) {
         other.Close();
         EXPECT_EQ(TakeNotices(), std::vector<AnsiString>{road.notice}) << road.label;
         EXPECT_EQ(Rows(Units()), rows) << road.label;
-        EXPECT_EQ(VoiceSections(), sections) << road.label;
+        EXPECT_EQ(VoiceIni(), voice) << road.label;
     }
 }
 
-// The renumbering put voice.ini aside and could not put either file back in its place
-// (the seam fails those renames): the rows stay, the notice says where the files lie, and
-// no voice.ini of the one erased section takes the name, since the later saves would
-// append it as all the device lists.
-TEST_F(UnitListTest, ADeleteWhoseRenumberingLeavesVoiceIniAsideWritesNoFileOfOneSection) {
+// The replace put voice.ini aside and could not put either file back in its place (the
+// seam fails those renames): the rows stay, the notice says where the files lie, and the
+// file named as the old one is voice.ini as it was, the deleted unit's list included, so
+// that no list is in no file.
+TEST_F(UnitListTest, ADeleteWhoseReplaceLeavesVoiceIniAsideKeepsEveryListInTheOldFile) {
     StartWith(kFourUnits);
+    const std::string voice = VoiceIni();
     const std::vector<std::string> rows = Rows(Units());
     SelectRow(Units(), 2);
     FailRenamesForTests({1, 3, 4, 5});
@@ -358,7 +359,13 @@ TEST_F(UnitListTest, ADeleteWhoseRenumberingLeavesVoiceIniAsideWritesNoFileOfOne
     EXPECT_EQ(Rows(Units()), rows);
     EXPECT_FALSE(dir.Exists("voice.ini"));
     ASSERT_EQ(notices.size(), 1u);
-    EXPECT_NE(notices[0].Text.find("Прежний файл не удалось вернуть на место"), std::string::npos) << notices[0].Text;
+    const AnsiString& text = notices[0].Text;
+    const AnsiString kOldNamed = "Прежний файл не удалось вернуть на место, он сохранён как ";
+    size_t at = text.find(kOldNamed);
+    ASSERT_NE(at, std::string::npos) << text;
+    AnsiString oldPath = text.substr(at + kOldNamed.size(), text.find(".\n", at) - at - kOldNamed.size());
+    ASSERT_EQ(oldPath.rfind(dir.Path(), 0), 0u) << oldPath;
+    EXPECT_EQ(dir.Read(oldPath.substr(dir.Path().size())), voice);
 }
 
 // Without voice.ini there is no list to keep in step: the rows move and no file appears.
