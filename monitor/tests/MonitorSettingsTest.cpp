@@ -166,6 +166,9 @@ TEST_F(MonitorSettings, DialogShowsItsLayoutAndTheCurrentValues) {
         shown = true;
         EXPECT_EQ(FSetup, &dialog);
         EXPECT_EQ(dialog.Owner, &form);
+        // Owned by the window it blocks: it stays above it and has no taskbar button.
+        EXPECT_EQ(GetWindow(dialog.Handle(), GW_OWNER), form.Handle());
+        EXPECT_EQ(GetWindowLongPtrW(dialog.Handle(), GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
         EXPECT_EQ(WindowText(dialog.Handle()), L"Настройка");
         LONG_PTR style = GetWindowLongPtrW(dialog.Handle(), GWL_STYLE);
         EXPECT_NE(style & WS_SYSMENU, 0);

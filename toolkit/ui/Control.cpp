@@ -92,7 +92,7 @@ void TControl::CreateHandle() {
     if (!enabled_) style |= WS_DISABLED;
     std::wstring text = ToWide(caption_);
     handle_ = CreateWindowExW(spec.ExStyle, spec.ClassName, text.c_str(), style, left_, top_, width_, height_,
-                              ParentHandle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+                              parent_ ? ParentHandle() : OwnerHandle(), nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!handle_) throw Exception("cannot create the window of " + Name);
     Objects()[handle_] = this;
     defaultProc_ = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(handle_, GWLP_WNDPROC));

@@ -102,6 +102,8 @@ protected:
     virtual WindowSpec Spec() const = 0;
     virtual void CreateHandle();
     HWND ParentHandle() const;
+    // The window that owns a top-level control's window (none unless a form names one).
+    virtual HWND OwnerHandle() const { return nullptr; }
     virtual LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT CallDefault(UINT msg, WPARAM wParam, LPARAM lParam);
 

@@ -133,6 +133,11 @@ void TForm::CreateHandle() {
     }
 }
 
+HWND TForm::OwnerHandle() const {
+    TForm* main = Application.MainForm;
+    return main && main != this ? main->Handle() : nullptr;
+}
+
 void TForm::SetMenu(TMainMenu* menu) { menu_ = menu; }
 
 void TForm::PlaceOnFirstShow() {
@@ -186,12 +191,18 @@ void TForm::Close() {
     }
 }
 
-// One modal run of a form, however it ends: the other windows are out of reach while it
-// lasts; at the end they come back before the form hides, so that the system can hand
-// the activation back, and the window that was active before gets it.
+// One modal run of a form, however it ends: the form is owned by the window that was
+// active when it opened, so that it stays above the window it blocks; the other windows
+// are out of reach while it lasts; at the end they come back before the form hides, so
+// that the system can hand the activation back, and the window that was active before
+// gets it. The form's own owner comes back too: a dialog opened from a dialog that is
+// freed later must not go with it.
 class TForm::ModalRun {
 public:
-    explicit ModalRun(TForm& form) : form_(form), activeBefore_(GetActiveWindow()), others_(form.Handle()) {
+    explicit ModalRun(TForm& form)
+        : form_(form), activeBefore_(GetActiveWindow()), ownerBefore_(GetWindow(form.Handle(), GW_OWNER)),
+          others_(form.Handle()) {
+        if (activeBefore_ && activeBefore_ != form_.Handle()) SetOwner(activeBefore_);
         form_.modal_ = true;
         form_.ModalResult = mrNone;
         Application.ModalStarted(&form_);
@@ -202,14 +213,18 @@ public:
         form_.SetVisible(false);
         form_.modal_ = false;
         Application.ModalEnded(&form_);
+        SetOwner(ownerBefore_);
         if (activeBefore_ && IsWindowVisible(activeBefore_) && IsWindowEnabled(activeBefore_))
             SetActiveWindow(activeBefore_);
     }
 
 private:
     TForm& form_;
-    HWND activeBefore_;
+    HWND activeBefore_, ownerBefore_;
     DisabledTaskWindows others_;
+
+    // The owner of a top-level window is the window-parent field of its window.
+    void SetOwner(HWND owner) { SetWindowLongPtrW(form_.Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner)); }
 };
 
 int TForm::ShowModal() {

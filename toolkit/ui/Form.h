@@ -87,6 +87,9 @@ protected:
 
     WindowSpec Spec() const override;
     void CreateHandle() override;
+    // Every form but the main window is owned by it: it stays above the main window and
+    // has no taskbar button of its own.
+    HWND OwnerHandle() const override;
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:

@@ -3,6 +3,7 @@
 // of reach until it closes, also when it is one opened from another modal form, and
 // the keyboard focus is where typing should go.
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include "Application.h"
 #include "Button.h"
@@ -307,6 +308,49 @@ TEST_F(ModalFormTest, TheEndOfTheProgramInsideNestedModalFormsEnablesTheWindowsA
     EXPECT_EQ(outerResult, mrCancel);
     for (TForm* form : {static_cast<TForm*>(&under), static_cast<TForm*>(&outer), static_cast<TForm*>(&inner)})
         EXPECT_TRUE(IsWindowEnabled(form->Handle())) << form->Name;
+}
+
+HWND Owner(HWND window) { return GetWindow(window, GW_OWNER); }
+
+// A form is owned by the main window, the first form, so it stays above it and has no
+// taskbar button of its own; while it runs modally it is owned by the window it was
+// opened over, and when it closes by the main window again. A dialog opened from a form
+// that is then freed lives on.
+TEST_F(ModalFormTest, AModalFormIsOwnedByTheWindowItWasOpenedOverWhileItRuns) {
+    ASSERT_EQ(Application.MainForm, &under);
+    HWND main = under.Handle();
+    EXPECT_EQ(Owner(main), nullptr);
+    EXPECT_NE(GetWindowLongPtrW(main, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
+    EXPECT_EQ(Owner(inner.Handle()), main);
+    EXPECT_EQ(Owner(outer.Handle()), main);
+    EXPECT_EQ(GetWindowLongPtrW(inner.Handle(), GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
+
+    HWND outerOwner = nullptr, innerOwner = nullptr;
+    auto passing = std::make_unique<TTestForm>(kOuter);  // a dialog freed after its use
+    passing->SetCaption("Временный диалог");
+    HWND passingWindow = passing->Handle();
+    under.OnClicked = [&] { outerResult = passing->ShowModal(); };
+    passing->OnClicked = [&] { innerResult = inner.ShowModal(); };
+    Operator::Act([&](Operator& op) {
+        HWND underWindow = op.WaitForActiveWindow(L"Окно под диалогами");
+        op.Click(op.Control(underWindow, L"Открыть"));
+        op.WaitForActiveWindow(L"Временный диалог");
+        outerOwner = Owner(passingWindow);
+        op.Click(op.Control(passingWindow, L"Вложенный"));
+        HWND innerWindow = op.WaitForActiveWindow(L"Внутренний диалог");
+        innerOwner = Owner(innerWindow);
+        op.Press(VK_ESCAPE);
+        op.WaitUntilHidden(innerWindow);
+        op.WaitForActiveWindow(L"Временный диалог");
+        op.Press(VK_ESCAPE);
+        op.WaitUntilHidden(passingWindow);
+        op.WaitForActiveWindow(L"Окно под диалогами");
+    });
+    EXPECT_EQ(outerOwner, main);
+    EXPECT_EQ(innerOwner, passingWindow);
+    passing.reset();
+    ASSERT_TRUE(IsWindow(inner.Handle())) << "the inner dialog went with the one it was opened from";
+    EXPECT_EQ(Owner(inner.Handle()), main);
 }
 
 // A form that shows puts the focus on the control it names, else on its first control
