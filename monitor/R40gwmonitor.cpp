@@ -8,6 +8,7 @@
 #include "Label.h"
 #include "ListBox.h"
 #include "Menus.h"
+#include "MessageFilter.h"
 #include "Panel.h"
 #include "ProgressBar.h"
 #include "Shape.h"
@@ -32,6 +33,9 @@ TR40Mon::TR40Mon() : GatewayStart(GatewayService) {
     RegisterComponents();
     RegisterHandlers();
     Load("R40Mon");
+    // Dorn4 runs at a lower integrity level than the monitor: without this its answers
+    // would be dropped, and every query would read "no conversation".
+    AllowMessageFromLowerLevels(Handle(), WM_DISPATCHER_LINK);
     ReadSettings();
     ProgressBar1->SetMax(Size);
     LogFileName = ProgramDirectory() + "R40GWmonitor.txt";
