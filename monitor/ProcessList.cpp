@@ -3,6 +3,7 @@
 #include <psapi.h>
 #include <cstdio>
 #include "ListBox.h"
+#include "ProcessAccess.h"
 #include "R40gwmonitor.h"
 
 namespace {
@@ -22,7 +23,7 @@ namespace {
 // be read keeps "<unknown>" with its memory.
 AnsiString ProcessLine(DWORD processId) {
     char name[kNameSize] = "<unknown>";
-    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+    HANDLE process = OpenProcessToMeasure(processId);
     PROCESS_MEMORY_COUNTERS memory{};
     memory.WorkingSetSize = 0;
     if (process) {

@@ -180,8 +180,15 @@ void TR40Mon::ShowDispatcherState() {
     StatusBar1->SetPanelText(kPanelDispatcher, talking ? "Dorn4: Выполняется разговор..." : "Dorn4: Работает...");
 }
 
+// A running gateway whose memory could not be measured is not taken as using none: the
+// log says why, and nothing is decided until a check that measures it.
 void TR40Mon::CheckMemory() {
     ReadStateExecute(this);
+    if (GatewayService.WorkingSetError != 0) {
+        WriteLog(" > Не удалось измерить память Rax40 Gateway: " + WorkingSetFailure() + "...");
+        CheckCountdown = NewCountdown();
+        return;
+    }
     WriteLog(" > Занято памяти: " + IntToStr(GatewayService.WorkingSet / 1024) + " кБайт...");
     auto megabytes = static_cast<int32_t>(GatewayService.WorkingSet / kMegabyte);
     if (megabytes > Size) {

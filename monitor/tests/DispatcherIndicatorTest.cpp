@@ -18,25 +18,10 @@ class DispatcherIndicator : public MonitorFixture {
 protected:
     TestDispatcher dorn4;
 
-    // The lines of the log without their timestamps (the clock is fixed at a midnight,
-    // where the timestamp is the date alone).
-    std::vector<std::string> LogMessages() {
-        std::vector<std::string> messages;
-        if (!dir.Exists("R40GWmonitor.txt")) return messages;
-        std::string text = dir.Read("R40GWmonitor.txt");
-        for (size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-            messages.push_back(text.substr(start + stamp.size(), end - start - stamp.size()));
-        return messages;
-    }
-
     void SetUp() override {
         MonitorFixture::SetUp();
-        SYSTEMTIME midnight{2024, 3, 2, 5, 0, 0, 0, 0};
-        SetNowForTests(&midnight);
-        stamp = DateTimeToStr(midnight);
+        FixClockAtMidnight();
     }
-
-    std::string stamp;
 };
 
 struct IndicatorStep {
