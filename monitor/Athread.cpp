@@ -30,8 +30,10 @@ bool DispatcherLink::QueryConversation() {
 // No messages are dispatched here: only an answer that came during the send is seen.
 // An answer with another code is dropped and uses up its pass.
 bool DispatcherLink::WaitReply(uint32_t expectedCode) {
+    ULONGLONG started = Clock();
     for (int pass = 0; pass < kReplyPasses; ++pass) {
         if (!ReplyArrived) {
+            if (Clock() - started >= kReplyWaitMs) break;
             Pause(1);
             continue;
         }
@@ -46,3 +48,5 @@ void DispatcherLink::Pause(DWORD milliseconds) {
     if (SleepForTests) SleepForTests(milliseconds);
     else Sleep(milliseconds);
 }
+
+ULONGLONG DispatcherLink::Clock() const { return ClockForTests ? ClockForTests() : GetTickCount64(); }

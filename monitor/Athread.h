@@ -19,6 +19,10 @@ public:
     static constexpr uint32_t kConversationQuery = 0x05000000;
     static constexpr uint32_t kCodeMask = 0xFF000000;
     static constexpr int kReplyPasses = 200;
+    // The wait for the answer also ends after this time: a sleep of 1 ms lasts a clock
+    // tick on Windows (15.6 ms unless the process asks for finer), so the passes alone
+    // would hold the window thread some 3 s.
+    static constexpr ULONGLONG kReplyWaitMs = 200;
 
     // True when Dorn4's window exists; its handle is kept for the query.
     bool FindDispatcher();
@@ -26,7 +30,8 @@ public:
     bool IsReady();
     // True only when Dorn4 answered that a conversation is in progress.
     bool QueryConversation();
-    // The answer to the request `expectedCode`; false when none came within the passes.
+    // The answer to the request `expectedCode`; false when none came within the passes
+    // and the time.
     bool WaitReply(uint32_t expectedCode);
 
     HWND DispatcherWindow = nullptr;
@@ -38,7 +43,10 @@ public:
     UINT SendTimeoutMs = 5000;
     // Tests count the pauses of the wait here; unset, the wait sleeps.
     std::function<void(DWORD)> SleepForTests;
+    // Tests give the wait's clock (milliseconds) here; unset, it is the system's.
+    std::function<ULONGLONG()> ClockForTests;
 
 private:
     void Pause(DWORD milliseconds);
+    ULONGLONG Clock() const;
 };

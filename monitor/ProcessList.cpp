@@ -2,12 +2,16 @@
 #include "ProcessList.h"
 #include <psapi.h>
 #include <cstdio>
+#include <string>
 #include "ListBox.h"
+#include "ProcessAccess.h"
 #include "R40gwmonitor.h"
+#include "Unicode.h"
 
 namespace {
 constexpr DWORD kMaxProcesses = 1024;  // ids beyond these are not listed
 constexpr DWORD kNameSize = 260;
+constexpr DWORD kPathSize = 32768;     // the longest path the system has
 constexpr size_t kLineSize = 1024;
 }  // namespace
 
@@ -18,18 +22,36 @@ AnsiString FormatProcessLine(const char* name, DWORD processId, int kilobytes) {
 }
 
 namespace {
-// A process that cannot be opened reads "<unknown>" with 0 kB; one whose modules cannot
-// be read keeps "<unknown>" with its memory.
+// The file part of the executable's path. It needs only the limited query right, and a
+// 32-bit monitor gets it also of a 64-bit process, whose modules it cannot list.
+bool ReadImageName(HANDLE process, char (&name)[kNameSize]) {
+    std::wstring path(kPathSize, L'\0');
+    DWORD size = kPathSize;
+    if (!QueryFullProcessImageNameW(process, 0, path.data(), &size)) return false;
+    path.resize(size);
+    AnsiString file = NameFromWide(path.substr(path.find_last_of(L'\\') + 1));
+    if (file.empty()) return false;
+    lstrcpynA(name, file.c_str(), kNameSize);
+    return true;
+}
+
+// The base name of the first module, the process's executable.
+void ReadModuleName(HANDLE process, char (&name)[kNameSize]) {
+    HMODULE executable;
+    DWORD needed;
+    if (EnumProcessModules(process, &executable, sizeof(executable), &needed))
+        GetModuleBaseNameA(process, executable, name, kNameSize);
+}
+
+// A process that cannot be opened reads "<unknown>" with 0 kB; one whose name cannot be
+// read keeps "<unknown>" with its memory.
 AnsiString ProcessLine(DWORD processId) {
     char name[kNameSize] = "<unknown>";
-    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+    HANDLE process = OpenProcessToMeasure(processId);
     PROCESS_MEMORY_COUNTERS memory{};
     memory.WorkingSetSize = 0;
     if (process) {
-        HMODULE executable;  // the first module is the process's executable
-        DWORD needed;
-        if (EnumProcessModules(process, &executable, sizeof(executable), &needed))
-            GetModuleBaseNameA(process, executable, name, kNameSize);
+        if (!ReadImageName(process, name)) ReadModuleName(process, name);
         GetProcessMemoryInfo(process, &memory, sizeof(memory));
         CloseHandle(process);
     }

@@ -8,6 +8,7 @@
 #include "Label.h"
 #include "ListBox.h"
 #include "Menus.h"
+#include "MessageFilter.h"
 #include "Panel.h"
 #include "ProgressBar.h"
 #include "Shape.h"
@@ -32,6 +33,9 @@ TR40Mon::TR40Mon() : GatewayStart(GatewayService) {
     RegisterComponents();
     RegisterHandlers();
     Load("R40Mon");
+    // Dorn4 runs at a lower integrity level than the monitor: without this its answers
+    // would be dropped, and every query would read "no conversation".
+    AllowMessageFromLowerLevels(Handle(), WM_DISPATCHER_LINK);
     ReadSettings();
     ProgressBar1->SetMax(Size);
     LogFileName = ProgramDirectory() + "R40GWmonitor.txt";
@@ -176,8 +180,15 @@ void TR40Mon::ShowDispatcherState() {
     StatusBar1->SetPanelText(kPanelDispatcher, talking ? "Dorn4: Выполняется разговор..." : "Dorn4: Работает...");
 }
 
+// A running gateway whose memory could not be measured is not taken as using none: the
+// log says why, and nothing is decided until a check that measures it.
 void TR40Mon::CheckMemory() {
     ReadStateExecute(this);
+    if (GatewayService.WorkingSetError != 0) {
+        WriteLog(" > Не удалось измерить память Rax40 Gateway: " + WorkingSetFailure() + "...");
+        CheckCountdown = NewCountdown();
+        return;
+    }
     WriteLog(" > Занято памяти: " + IntToStr(GatewayService.WorkingSet / 1024) + " кБайт...");
     auto megabytes = static_cast<int32_t>(GatewayService.WorkingSet / kMegabyte);
     if (megabytes > Size) {

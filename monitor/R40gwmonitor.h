@@ -110,6 +110,8 @@ private:
     void FinishGatewayStart();
     void ShowRestartCounters();
     int32_t NewCountdown() const;
+    // Why the gateway's working set could not be measured, for the window and the log.
+    AnsiString WorkingSetFailure() const;
     // Period, Size, the log switch and RestartCnt from the settings file, and back.
     void ReadSettings();
     void WriteSettings();

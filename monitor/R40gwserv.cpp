@@ -1,8 +1,9 @@
 #include "R40gwserv.h"
 #include <psapi.h>
+#include "ProcessAccess.h"
 
 RAX40GATEWAY_SERVICE::RAX40GATEWAY_SERVICE(const char* serviceName)
-    : ServiceHandle(nullptr), ErrorText(), WorkingSet(0), ProcessId(0), CurrentState(0),
+    : ServiceHandle(nullptr), ErrorText(), WorkingSet(0), ProcessId(0), CurrentState(0), WorkingSetError(0),
       serviceName_(serviceName) {}
 
 RAX40GATEWAY_SERVICE::~RAX40GATEWAY_SERVICE() { Disconnect(); }
@@ -52,6 +53,7 @@ void RAX40GATEWAY_SERVICE::Disconnect() {
 bool RAX40GATEWAY_SERVICE::Refresh() {
     CurrentState = 0;
     WorkingSet = 0;
+    WorkingSetError = 0;
     if (!Connect()) return false;
 
     DWORD needed = 0;
@@ -79,19 +81,33 @@ bool RAX40GATEWAY_SERVICE::Refresh() {
     return true;
 }
 
-// A process that cannot be opened or measured, the stopped service's id 0 among them,
-// leaves the working set at 0.
+namespace {
+// The last error of a failed call; one that left none still counts as failed.
+DWORD FailureCode() {
+    DWORD code = GetLastError();
+    return code != ERROR_SUCCESS ? code : ERROR_GEN_FAILURE;
+}
+}  // namespace
+
+// A stopped service (process id 0) has no process and reads 0. A process that cannot be
+// opened or measured leaves the working set at 0 and the reason in WorkingSetError.
 void RAX40GATEWAY_SERVICE::ReadWorkingSet() {
     if (MeasureWorkingSetForTests) {
         WorkingSet = MeasureWorkingSetForTests(ProcessId);
         return;
     }
-    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, ProcessId);
+    if (ProcessId == 0) return;
+    HANDLE process = OpenProcessToMeasure(ProcessId);
+    if (!process) {
+        WorkingSetError = FailureCode();
+        return;
+    }
     PROCESS_MEMORY_COUNTERS counters{};
-    counters.WorkingSetSize = 0;
-    GetProcessMemoryInfo(process, &counters, sizeof(counters));
-    if (process) CloseHandle(process);
-    WorkingSet = static_cast<DWORD>(counters.WorkingSetSize);
+    if (GetProcessMemoryInfo(process, &counters, sizeof(counters)))
+        WorkingSet = static_cast<DWORD>(counters.WorkingSetSize);
+    else
+        WorkingSetError = FailureCode();
+    CloseHandle(process);
 }
 
 bool RAX40GATEWAY_SERVICE::CanStop() const {

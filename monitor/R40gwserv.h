@@ -35,6 +35,9 @@ public:
     DWORD WorkingSet;         // bytes; 0 when the last refresh failed or could not measure
     DWORD ProcessId;          // from the last successful state query
     DWORD CurrentState;       // 1..7 as Windows reports it; 0 when the last refresh failed
+    // The system's error code when the last refresh found the service's process (a
+    // process id other than 0) and could not measure it; then WorkingSet is no reading.
+    DWORD WorkingSetError;
 
     // Test seam: when set, Refresh takes the working set of the service's process from
     // here instead of measuring it, so a test can give exact byte counts.

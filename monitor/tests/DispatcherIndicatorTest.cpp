@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <string>
 #include "Label.h"
+#include "MessageFilterStandIn.h"
 #include "MonitorFixture.h"
 #include "Shape.h"
 #include "TestDispatcher.h"
@@ -17,25 +18,10 @@ class DispatcherIndicator : public MonitorFixture {
 protected:
     TestDispatcher dorn4;
 
-    // The lines of the log without their timestamps (the clock is fixed at a midnight,
-    // where the timestamp is the date alone).
-    std::vector<std::string> LogMessages() {
-        std::vector<std::string> messages;
-        if (!dir.Exists("R40GWmonitor.txt")) return messages;
-        std::string text = dir.Read("R40GWmonitor.txt");
-        for (size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-            messages.push_back(text.substr(start + stamp.size(), end - start - stamp.size()));
-        return messages;
-    }
-
     void SetUp() override {
         MonitorFixture::SetUp();
-        SYSTEMTIME midnight{2024, 3, 2, 5, 0, 0, 0, 0};
-        SetNowForTests(&midnight);
-        stamp = DateTimeToStr(midnight);
+        FixClockAtMidnight();
     }
-
-    std::string stamp;
 };
 
 struct IndicatorStep {
@@ -102,6 +88,30 @@ TEST_F(DispatcherIndicator, ConversationPutsTheRestartOffUntilItEnds) {
     EXPECT_EQ(log[6], "Выполняется остановка службы Rax40 Gateway...");
     EXPECT_EQ(log[7], "Выполняется запуск службы Rax40 Gateway...");
     EXPECT_TRUE(TickUntilRunningAgain(before));
+}
+
+// Dorn4 runs at a lower integrity level than the elevated monitor: its answer passes only
+// the main window's message filter, which the stand-in keeps as Windows does. The window
+// lets the answer through before its first query, the check of the first tick.
+TEST_F(DispatcherIndicator, Dorn4OfALowerLevelIsHeardFromTheFirstQuery) {
+    gateway.InstallRunning();
+    DWORD before = gateway.ProcessId();
+    MeasureAs(60 * kMegabyte);
+    dorn4.Start("--reply 0x05000001");
+    MessageFilterStandIn filter;
+    TR40Mon& form = Open();
+    filter.Watch(form.Handle(), WM_DISPATCHER_LINK);
+    EXPECT_TRUE(filter.Allowed(form.Handle(), WM_DISPATCHER_LINK)) << testing::PrintToString(filter.calls);
+
+    Tick();
+    EXPECT_EQ(form.CheckCountdown, 30);
+    EXPECT_EQ(form.RestartCnt, 0);
+    EXPECT_EQ(LogMessages().back(), "Выполняется разговор из Dorn4...");
+    Tick();  // 29 left: refreshed
+    EXPECT_EQ(form.ShapeDorn->BrushColor(), clRed);
+    EXPECT_EQ(PanelText(1), L"Dorn4: Выполняется разговор...");
+    EXPECT_EQ(filter.dropped, 0);
+    EXPECT_EQ(gateway.ProcessId(), before);
 }
 
 // The monitor's window thread is held only up to the bound on the send: the tick comes

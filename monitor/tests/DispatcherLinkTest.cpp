@@ -1,7 +1,7 @@
 // The link to Dorn4 against the stand-in dispatcher (testdorn4.exe) in a process of its
 // own, its answers coming back to the monitor's real main window: which answer counts,
-// how long the wait lasts (counted in its pauses of 1 ms), late and missing answers,
-// and the bound on the send.
+// how long the wait lasts (counted in its pauses of 1 ms, and by its clock), late and
+// missing answers, and the bound on the send.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <string>
@@ -21,6 +21,10 @@ protected:
     static inline TempDir* dir = nullptr;
     TestDispatcher dorn4;
     int pauses = 0;
+    // The wait's clock: a stand-in that moves only by the wait's own pauses, each lasting
+    // sleepLastsMs. Wine sleeps 1 ms as asked; Windows sleeps a clock tick of 15.6 ms.
+    ULONGLONG clock = 1000000;
+    DWORD sleepLastsMs = 1;
 
     static void SetUpTestSuite() {
         dir = new TempDir;
@@ -42,8 +46,10 @@ protected:
         Dispatcher = DispatcherLink{};
         Dispatcher.SleepForTests = [this](DWORD ms) {
             ++pauses;
+            clock += sleepLastsMs;
             Sleep(ms);
         };
+        Dispatcher.ClockForTests = [this] { return clock; };
     }
 
     // A posted answer left waiting would reach the next test's window.
@@ -137,6 +143,39 @@ INSTANTIATE_TEST_SUITE_P(Codes, DispatcherRequest,
                                          RequestRow{"OtherCode", 0x06000000, false},
                                          RequestRow{"CodeInTheLowByte", 0x00000005, false}),
                          [](const testing::TestParamInfo<RequestRow>& info) { return std::string(info.param.label); });
+
+struct WaitRow {
+    const char* label;
+    DWORD sleepLastsMs;
+    int pauses;
+    ULONGLONG waitedMs;  // by the wait's clock
+};
+
+void PrintTo(const WaitRow& row, std::ostream* out) { *out << row.label; }
+
+class DispatcherWait : public DispatcherLinkTest, public testing::WithParamInterface<WaitRow> {};
+
+// An unanswered query holds the window thread up to 200 ms by the clock or 200 passes,
+// whichever comes first.
+TEST_P(DispatcherWait, UnansweredQueryEndsByTheClockOrByItsPasses) {
+    dorn4.Start();
+    sleepLastsMs = GetParam().sleepLastsMs;
+    ULONGLONG started = clock;
+    EXPECT_FALSE(Ask(MainWindow()));
+    EXPECT_EQ(pauses, GetParam().pauses);
+    EXPECT_EQ(clock - started, GetParam().waitedMs);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sleeps, DispatcherWait,
+    testing::Values(
+        // Windows' clock tick: 13 pauses reach 208 ms, where 200 passes would last 3.2 s
+        WaitRow{"ClockTickOfWindows", 16, 13, 208},
+        WaitRow{"OneMillisecond", 1, 200, 200},
+        // a clock that does not move: the passes still end the wait
+        WaitRow{"ClockStandingStill", 0, 200, 0},
+        WaitRow{"OneLongPause", 250, 1, 250}),
+    [](const testing::TestParamInfo<WaitRow>& info) { return std::string(info.param.label); });
 
 TEST_F(DispatcherLinkTest, FindLooksForTheWindowClassAndKeepsTheLastHandleFound) {
     TR40Mon& form = MainWindow();

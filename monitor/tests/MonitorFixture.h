@@ -12,6 +12,7 @@
 #include "DateTime.h"
 #include "Files.h"
 #include "Menus.h"
+#include "ProcessAccess.h"
 #include "R40gwmonitor.h"
 #include "StatusBar.h"
 #include "TempDir.h"
@@ -55,6 +56,7 @@ protected:
         Application.OnMessageBox = nullptr;
         Application.OnModalShown = nullptr;
         GatewayService.MeasureWorkingSetForTests = nullptr;
+        SetOpenProcessForTests(nullptr);
         Dispatcher = DispatcherLink{};
         SetNowForTests(nullptr);
         SetProgramDirectoryForTests("");
@@ -95,6 +97,23 @@ protected:
         GatewayService.MeasureWorkingSetForTests = [bytes](DWORD processId) { return processId ? bytes : 0u; };
     }
 
+    // Fixes the clock at a midnight, where the log's timestamp is the date alone.
+    void FixClockAtMidnight() {
+        SYSTEMTIME midnight{2024, 3, 2, 5, 0, 0, 0, 0};
+        SetNowForTests(&midnight);
+        stamp_ = DateTimeToStr(midnight);
+    }
+
+    // The lines of the log without their timestamps, the clock fixed at midnight.
+    std::vector<std::string> LogMessages() {
+        std::vector<std::string> messages;
+        if (!dir.Exists("R40GWmonitor.txt")) return messages;
+        std::string text = dir.Read("R40GWmonitor.txt");
+        for (size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+            messages.push_back(text.substr(start + stamp_.size(), end - start - stamp_.size()));
+        return messages;
+    }
+
     // Sends ticks a tenth of a second apart until the service runs a process other than
     // `oldProcess`; false when it has not within the time.
     bool TickUntilRunningAgain(DWORD oldProcess, DWORD timeoutMs = 20000) {
@@ -106,6 +125,9 @@ protected:
         }
         return false;
     }
+
+private:
+    std::string stamp_;
 };
 
 }  // namespace monitor_test

@@ -17,6 +17,7 @@
 #include "MonitorFixture.h"
 #include "Panel.h"
 #include "ProgressBar.h"
+#include "RefusedRights.h"
 #include "Shape.h"
 #include "TrayIcon.h"
 
@@ -212,6 +213,76 @@ TEST_P(MonitorLimit, RestartsOnlyAboveTheLimit) {
 INSTANTIATE_TEST_SUITE_P(Megabytes, MonitorLimit,
                          testing::Values(LimitRow{50 * kMegabyte + kMegabyte - 1, false},
                                          LimitRow{51 * kMegabyte, true}));
+
+struct MeasuringRow {
+    const char* label;
+    DWORD full, limited;  // granted for each request (RefusedRights)
+    bool measured;
+};
+
+void PrintTo(const MeasuringRow& row, std::ostream* out) { *out << row.label; }
+
+class MonitorMeasuring : public MonitorWindow, public testing::WithParamInterface<MeasuringRow> {};
+
+bool StartsWith(const std::string& text, const std::string& start) { return text.rfind(start, 0) == 0; }
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// A gateway holding 60 MB, opened with the rights the system grants. Through the limited
+// query right it is measured and restarted. One that cannot be measured is not taken as
+// using no memory: the log and the window say why, and the check decides nothing.
+TEST_P(MonitorMeasuring, TheCheckDecidesOnlyOnAMeasuredWorkingSet) {
+    const MeasuringRow& row = GetParam();
+    FixClockAtMidnight();
+    gateway.InstallRunning("--hold-mb 60");
+    DWORD before = gateway.ProcessId();
+    RefusedRights rights(row.full, row.limited);
+    TR40Mon& form = Open();
+
+    Tick();
+    std::vector<std::string> log = LogMessages();
+    EXPECT_EQ(form.CheckCountdown, 300);
+    if (row.measured) {
+        EXPECT_EQ(form.RestartCnt, 1);
+        ASSERT_EQ(log.size(), 4u);
+        ASSERT_TRUE(StartsWith(log[1], " > Занято памяти: ")) << log[1];
+        EXPECT_GT(std::stoi(log[1].substr(18)), 60 * 1024) << log[1];
+        EXPECT_TRUE(TickUntilRunningAgain(before));
+        return;
+    }
+    EXPECT_EQ(form.RestartCnt, 0);
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_TRUE(StartsWith(log[1], " > Не удалось измерить память Rax40 Gateway: ")) << log[1];
+    EXPECT_TRUE(EndsWith(log[1], " (код 5)...")) << log[1];
+    EXPECT_GT(log[1].size(), std::string(" > Не удалось измерить память Rax40 Gateway:  (код 5)...").size());
+    std::wstring info = WindowText(form.LabelInfo->Handle());
+    EXPECT_EQ(info.rfind(L"Память Rax40 Gateway: не удалось измерить, ", 0), 0u);
+    EXPECT_EQ(info.substr(info.size() - 11), L" (код 5)...");
+    EXPECT_EQ(BarPosition(), 0);
+    EXPECT_EQ(PanelText(0), L"Rax40GW: Выполняется");
+    EXPECT_TRUE(Enabled(form.BitBtnStop));
+    Sleep(300);
+    EXPECT_EQ(gateway.State(), static_cast<DWORD>(SERVICE_RUNNING));
+    EXPECT_EQ(gateway.ProcessId(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rights, MonitorMeasuring,
+    testing::Values(MeasuringRow{"QueryAndReadRefused", 0, kLimitedQuery, true},
+                    MeasuringRow{"EveryOpenRefused", 0, 0, false},
+                    MeasuringRow{"OpenedWithoutQueryRight", SYNCHRONIZE, SYNCHRONIZE, false}),
+    [](const testing::TestParamInfo<MeasuringRow>& info) { return std::string(info.param.label); });
+
+// A stopped gateway has no process to be refused: its memory line reads 0 as ever.
+TEST_F(MonitorWindow, StoppedGatewayStillReadsNoMemory) {
+    FixClockAtMidnight();
+    gateway.Install();
+    RefusedRights rights(0, 0);
+    Open();
+    Tick();
+    EXPECT_EQ(LogMessages(), (std::vector<std::string>{" > Запуск программы...", " > Занято памяти: 0 кБайт..."}));
+}
 
 struct RestartRow {
     const char* label;

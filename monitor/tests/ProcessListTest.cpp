@@ -1,9 +1,11 @@
 // The process list of the monitor's main window: the line of one process, and the list
-// against the real processes of the prefix, refreshed by the ticks of the check loop.
+// against the real processes of the prefix, refreshed by the ticks of the check loop;
+// the names and memory read with the rights the system grants.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <psapi.h>
 #include <winternl.h>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,6 +13,7 @@
 #include "ListBox.h"
 #include "MonitorFixture.h"
 #include "ProcessList.h"
+#include "RefusedRights.h"
 #include "Unicode.h"
 
 namespace monitor_test {
@@ -78,22 +81,25 @@ int OwnHandleCount() {
     return count;
 }
 
-// This test program again, suspended: one process more until it is ended.
+// This test program again, suspended: one process more until it is ended. Or, when an
+// executable and a path are named, a copy of that executable at that path, suspended
+// too, which goes with it.
 class HelperProcess {
 public:
     HelperProcess() {
-        char path[MAX_PATH];
-        GetModuleFileNameA(nullptr, path, MAX_PATH);
-        std::string command = std::string("\"") + path + "\" --gtest_list_tests";
-        STARTUPINFOA si{};
-        si.cb = sizeof(si);
-        EXPECT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
-                                   nullptr, &si, &info_));
+        wchar_t path[MAX_PATH];
+        GetModuleFileNameW(nullptr, path, MAX_PATH);
+        Start(path);
+    }
+    HelperProcess(const std::wstring& exe, const std::wstring& copy) : copy_(copy) {
+        EXPECT_TRUE(CopyFileW(exe.c_str(), copy.c_str(), FALSE));
+        Start(copy);
     }
     ~HelperProcess() {
         End();
         CloseHandle(info_.hThread);
         CloseHandle(info_.hProcess);
+        if (!copy_.empty()) DeleteFileW(copy_.c_str());
     }
     DWORD Id() const { return info_.dwProcessId; }
     void End() {
@@ -102,6 +108,15 @@ public:
     }
 
 private:
+    void Start(const std::wstring& exe) {
+        std::wstring command = L"\"" + exe + L"\" --gtest_list_tests";
+        STARTUPINFOW si{};
+        si.cb = sizeof(si);
+        EXPECT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                                   nullptr, &si, &info_));
+    }
+
+    std::wstring copy_;
     PROCESS_INFORMATION info_{};
 };
 
@@ -172,6 +187,70 @@ TEST_F(ProcessListWindow, ListsEveryProcessWithANonZeroIdInTheSystemsOrder) {
     EXPECT_EQ(service->substr(0, service->rfind(':') + 1), NameAndId("testgateway.exe", gateway.ProcessId()));
     int kilobytes = std::stoi(service->substr(service->rfind(':') + 1));
     EXPECT_GT(kilobytes, 0);
+}
+
+struct RightsRow {
+    const char* label;
+    DWORD full, limited;  // granted for each request (RefusedRights)
+    const char* name;     // of the gateway's line
+    bool measured;
+};
+
+void PrintTo(const RightsRow& row, std::ostream* out) { *out << row.label; }
+
+class ProcessListRights : public ProcessListWindow, public testing::WithParamInterface<RightsRow> {};
+
+// The limited query right gives the name and the memory; the module list, which needs
+// the read right too, is then closed, as it is to a 32-bit monitor for every 64-bit
+// process. A process that cannot be opened at all reads "<unknown>" with 0 kB.
+TEST_P(ProcessListRights, NameAndMemoryNeedNoMoreThanTheLimitedQueryRight) {
+    const RightsRow& row = GetParam();
+    gateway.InstallRunning();
+    RefusedRights rights(row.full, row.limited);
+    OpenPastTheFirstCheck();
+    ASSERT_TRUE(RefreshUntilListedAsRunning());
+
+    std::optional<AnsiString> service = LineOf(gateway.ProcessId());
+    ASSERT_TRUE(service.has_value());
+    EXPECT_EQ(service->substr(0, service->rfind(':') + 1), NameAndId(row.name, gateway.ProcessId()));
+    int kilobytes = std::stoi(service->substr(service->rfind(':') + 1));
+    if (row.measured) EXPECT_GT(kilobytes, 0);
+    else EXPECT_EQ(kilobytes, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rights, ProcessListRights,
+    testing::Values(RightsRow{"AllGranted", kQueryAndRead, kLimitedQuery, "testgateway.exe", true},
+                    RightsRow{"LimitedQueryOnly", 0, kLimitedQuery, "testgateway.exe", true},
+                    RightsRow{"NoneGranted", 0, 0, "<unknown>", false}),
+    [](const testing::TestParamInfo<RightsRow>& info) { return std::string(info.param.label); });
+
+// The name as the system spells it, in the list's CP1251: a letter that CP1251 lacks
+// shows as "?", never as a look-alike. Read with the limited query right alone.
+TEST_F(ProcessListWindow, NamesAreTheExecutablesFileNamesInTheListsCodePage) {
+    const struct {
+        const wchar_t* file;
+        const char* listed;
+    } names[] = {
+        {L"Шлюз-тест.exe", "Шлюз-тест.exe"},
+        {L"Gerät.exe", "Ger?t.exe"},
+        {L"Ωμέγα.exe", "?????.exe"},
+    };
+    TempDir copies;
+    std::wstring gatewayExe = SystemToWide(TestGateway::ExecutablePath());
+    std::vector<std::unique_ptr<HelperProcess>> helpers;
+    for (const auto& name : names)
+        helpers.push_back(std::make_unique<HelperProcess>(gatewayExe, SystemToWide(copies.Path()) + name.file));
+    RefusedRights rights(0, kLimitedQuery);
+    OpenPastTheFirstCheck();
+    ASSERT_TRUE(RefreshUntilListedAsRunning());
+
+    for (size_t i = 0; i < helpers.size(); ++i) {
+        SCOPED_TRACE(names[i].listed);
+        std::optional<AnsiString> line = LineOf(helpers[i]->Id());
+        ASSERT_TRUE(line.has_value());
+        EXPECT_EQ(line->substr(0, line->rfind(':') + 1), NameAndId(names[i].listed, helpers[i]->Id()));
+    }
 }
 
 TEST_F(ProcessListWindow, RefreshReplacesTheLinesInPlaceAndKeepsTheSelection) {

@@ -2,12 +2,14 @@
 // test service is registered as "RAX40 Gateway"; the wrapper opens it as
 // "rax40 gateway", so every test here also relies on the names matching without case.
 #include "R40gwserv.h"
+#include "RefusedRights.h"
 #include "TempDir.h"
 #include "TestGateway.h"
 #include <gtest/gtest.h>
 #include <cstring>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -135,6 +137,7 @@ TEST(ServiceWrapper, StoppedServiceHasNoProcessAndNoMemory) {
     EXPECT_EQ(service.CurrentState, static_cast<DWORD>(SERVICE_STOPPED));
     EXPECT_EQ(service.ProcessId, 0u);
     EXPECT_EQ(service.WorkingSet, 0u);
+    EXPECT_EQ(service.WorkingSetError, 0u);  // no process: nothing failed
     EXPECT_STREQ(service.StateName(), "Остановлен");
     EXPECT_TRUE(service.CanStart());
     EXPECT_FALSE(service.CanStop());
@@ -175,6 +178,76 @@ TEST(ServiceWrapper, WorkingSetGrowsWithTouchedMemory) {
     EXPECT_LT(idle, 60 * kMegabyte);
     EXPECT_GT(service.WorkingSet, 60 * kMegabyte);
     EXPECT_GT(service.WorkingSet - idle, 55 * kMegabyte);
+}
+
+// ---- the process of a running service, with the rights the system grants ----
+
+struct RightsRow {
+    const char* label;
+    DWORD full, limited;  // granted for each request (RefusedRights)
+    std::vector<DWORD> requests;
+    bool measured;
+    DWORD error;
+};
+
+void PrintTo(const RightsRow& row, std::ostream* out) { *out << row.label; }
+
+class ServiceWrapperRights : public testing::TestWithParam<RightsRow> {};
+
+// The limited query right is enough for the memory. A process that grants not even that,
+// or whose reading fails, is no reading: a working set of 0 with the system's reason, and
+// still a successful refresh with the service's state.
+TEST_P(ServiceWrapperRights, WorkingSetIsReadWithTheRightsGrantedOrNotAtAll) {
+    const RightsRow& row = GetParam();
+    TestGateway gateway;
+    gateway.InstallRunning("--hold-mb 60");
+    RAX40GATEWAY_SERVICE service;
+    RefusedRights rights(row.full, row.limited);
+
+    ASSERT_TRUE(service.Refresh()) << service.ErrorText;
+    EXPECT_EQ(service.CurrentState, static_cast<DWORD>(SERVICE_RUNNING));
+    EXPECT_EQ(service.ProcessId, gateway.ProcessId());
+    EXPECT_EQ(rights.requests, row.requests);
+    EXPECT_EQ(service.WorkingSetError, row.error);
+    if (row.measured) EXPECT_GT(service.WorkingSet, 60 * kMegabyte);
+    else EXPECT_EQ(service.WorkingSet, 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rights, ServiceWrapperRights,
+    testing::Values(
+        RightsRow{"AllGranted", kQueryAndRead, kLimitedQuery, {kQueryAndRead}, true, 0},
+        RightsRow{"QueryAndReadRefused", 0, kLimitedQuery, {kQueryAndRead, kLimitedQuery}, true, 0},
+        RightsRow{"EveryOpenRefused", 0, 0, {kQueryAndRead, kLimitedQuery}, false, ERROR_ACCESS_DENIED},
+        // opened, but with no right to query: the reading itself is refused
+        RightsRow{"OpenedWithoutQueryRight", SYNCHRONIZE, SYNCHRONIZE, {kQueryAndRead}, false, ERROR_ACCESS_DENIED}),
+    [](const testing::TestParamInfo<RightsRow>& info) { return std::string(info.param.label); });
+
+// A stopped service has no process to open: 0, and no failure.
+TEST(ServiceWrapper, StoppedServiceReadsNoMemoryWithoutOpeningAProcess) {
+    TestGateway gateway;
+    gateway.Install();
+    RAX40GATEWAY_SERVICE service;
+    RefusedRights rights(0, 0);
+    ASSERT_TRUE(service.Refresh()) << service.ErrorText;
+    EXPECT_EQ(service.WorkingSet, 0u);
+    EXPECT_EQ(service.WorkingSetError, 0u);
+    EXPECT_TRUE(rights.requests.empty());
+}
+
+// A failure is not carried into the next refresh.
+TEST(ServiceWrapper, NextRefreshForgetsAFailedReading) {
+    TestGateway gateway;
+    gateway.InstallRunning();
+    RAX40GATEWAY_SERVICE service;
+    {
+        RefusedRights rights(0, 0);
+        ASSERT_TRUE(service.Refresh()) << service.ErrorText;
+        ASSERT_EQ(service.WorkingSetError, static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    }
+    ASSERT_TRUE(service.Refresh()) << service.ErrorText;
+    EXPECT_EQ(service.WorkingSetError, 0u);
+    EXPECT_GT(service.WorkingSet, 0u);
 }
 
 // ---- the states a service passes through, read from the Service Control Manager ----

@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "FormBinder.h"
 #include "Menus.h"
+#include "MessageFilter.h"
 #include "Unicode.h"
 
 namespace {
@@ -53,6 +54,9 @@ TTrayIcon::TTrayIcon(TComponent* owner) : TComponent(owner) {
     window_ = CreateWindowExW(0, TrayWindowClass(), L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                               GetModuleHandleW(nullptr), nullptr);
     SetPropW(window_, kObjectProperty, this);
+    // The shell announces its restart to every top-level window; from Explorer, of a
+    // lower integrity level than an elevated program, only through the window's filter.
+    AllowMessageFromLowerLevels(window_, TaskbarCreatedMessage());
     icon_ = LoadSmallIcon(L"MAINICON");
     if (!icon_) icon_ = LoadIconW(nullptr, MAKEINTRESOURCEW(32512) /* IDI_APPLICATION */);
 }
@@ -63,7 +67,7 @@ TTrayIcon::~TTrayIcon() {
     DestroyWindow(window_);
 }
 
-void TTrayIcon::Notify(DWORD what) {
+bool TTrayIcon::Notify(DWORD what) {
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof(data);
     data.hWnd = window_;
@@ -76,6 +80,7 @@ void TTrayIcon::Notify(DWORD what) {
     BOOL done = Shell_NotifyIconW(what, &data);
     if (what == NIM_ADD) added_ = done;
     if (what == NIM_DELETE) added_ = false;
+    return done != FALSE;
 }
 
 void TTrayIcon::Update() {
@@ -85,9 +90,12 @@ void TTrayIcon::Update() {
     else if (added_) Notify(NIM_DELETE);
 }
 
+// A restarted shell has lost the icon. An announcement that finds the icon still there
+// (the shell refuses to add it twice) leaves it as it was, and still ours to remove.
 void TTrayIcon::Readd() {
+    if (!loaded_ || !visible_) return;
     added_ = false;
-    Update();
+    if (!Notify(NIM_ADD)) added_ = Notify(NIM_MODIFY);
 }
 
 void TTrayIcon::SetVisible(bool visible) {

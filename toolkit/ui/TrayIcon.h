@@ -41,6 +41,6 @@ private:
     bool visible_ = false;
     bool added_ = false;
     bool loaded_ = false;
-    void Notify(DWORD what);
+    bool Notify(DWORD what);
     void Update();
 };

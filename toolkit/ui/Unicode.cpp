@@ -37,3 +37,5 @@ AnsiString SystemToAnsi(const AnsiString& text) { return Encode(kCp1251, WC_NO_B
 
 // No best fit either: a name the code page cannot hold must not open a look-alike file.
 AnsiString WideToSystem(const std::wstring& text) { return Encode(CP_ACP, WC_NO_BEST_FIT_CHARS, text); }
+
+AnsiString NameFromWide(const std::wstring& text) { return Encode(kCp1251, WC_NO_BEST_FIT_CHARS, text); }

@@ -17,3 +17,6 @@ std::wstring SystemToWide(const AnsiString& text);
 AnsiString SystemToAnsi(const AnsiString& text);
 // A path that a window gives, such as a file dialog's choice, for the A functions.
 AnsiString WideToSystem(const std::wstring& text);
+// A name that the system gives in UTF-16, for the programs' CP1251 text: a character
+// that CP1251 lacks becomes "?", never a look-alike letter.
+AnsiString NameFromWide(const std::wstring& text);
