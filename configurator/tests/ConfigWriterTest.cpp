@@ -170,7 +170,7 @@ TEST_F(ConfigWriterTest, WhenTheNewFileCannotTakeTheNameTheOperatorLearnsWhereBo
     enum Left { kOldFile, kNewFile, kNoFile };  // under the gateway's file's name
     struct Case {
         const char* what;
-        std::vector<int> failing;
+        std::vector<FailingRename> failing;
         Left left;
     };
     const std::vector<Case> cases = {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 #include "FileReplace.h"
+#include "StandInRenameClock.h"
 #include "TempDir.h"
 
 namespace {
@@ -39,6 +40,7 @@ const std::string kNew = "[System]\r\nName=new\r\n";
 // A truncate-and-write in place would show a reader that holds the old file the new
 // bytes, or a cut mix of both; the replace gives it the old file, whole.
 TEST(FileReplace, AReaderHoldingTheOldFileKeepsReadingTheOldBytesWhole) {
+    StandInRenameClock clock;  // the reader stops the replacing rename, which is tried again
     TempDir dir;
     dir.Write("rax40gw.conf", kOld);
     HANDLE reader = OpenWithSharing(dir.File("rax40gw.conf"), GENERIC_READ,
@@ -64,6 +66,8 @@ TEST(FileReplace, CreatesAMissingFileAndEmptiesAFileWithNoBytes) {
 
 class FileReplaceFailure : public testing::Test {
 protected:
+    StandInRenameClock clock;  // a refused rename is tried again with no time lost
+
     void TearDown() override {
         SetFreeDiskSpaceForTests(-1);
         FailRenamesForTests({});
@@ -111,7 +115,7 @@ TEST_F(FileReplaceFailure, LeavesTheOldFileAndNoTemporaryFile) {
 TEST_F(FileReplaceFailure, WhenTheNewFileCannotTakeTheNameTheTargetKeepsAFileAndNoCopyIsLost) {
     struct Case {
         const char* what;
-        std::vector<int> failing;
+        std::vector<FailingRename> failing;
         FileReplaceResult::State files;
         DWORD error;
     };
