@@ -170,7 +170,7 @@ TEST_F(ConfigWriterTest, WhenTheNewFileCannotTakeTheNameTheOperatorLearnsWhereBo
     enum Left { kOldFile, kNewFile, kNoFile };  // under the gateway's file's name
     struct Case {
         const char* what;
-        std::vector<int> failing;
+        std::vector<FailingRename> failing;
         Left left;
     };
     const std::vector<Case> cases = {
@@ -225,6 +225,25 @@ TEST_F(ConfigWriterTest, WhenTheNewFileCannotTakeTheNameTheOperatorLearnsWhereBo
         for (const std::string& name : dir.Names())
             if (name != "voice.ini") DeleteFileAt(dir.File(name));
     }
+}
+
+// A scanner that has the new file open for a moment does not refuse the close: the seam
+// fails the replacing rename twice, and the rename of the new file after the old one was
+// put aside for good, as the scanner's hold would. The replacing rename is tried again,
+// the file saved whole and the program ends.
+TEST_F(ConfigWriterTest, ACloseThatMeetsAScannerSavesOnceItLetsGo) {
+    TMainForm* form = StartOnSample();
+    form->Show();
+    Type(form->EditNetworkListenerPort, L"1721");
+    FailRenamesForTests({{1, ERROR_SHARING_VIOLATION, 2}, {3, ERROR_SHARING_VIOLATION}});
+    Choose(form->mExit);
+    FailRenamesForTests({});
+
+    EXPECT_EQ(dir.Read("rax40gw.conf"), SampleAsSaved("1721"));
+    EXPECT_TRUE(Application.Terminated);
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].Caption, "Конфигурация шлюза изменена");
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"Rax40gwcfg.ini", "rax40gw.conf", "voice.ini"}));
 }
 
 // The dialog asks for a .conf file with no name offered and no overwrite question: an

@@ -16,6 +16,7 @@
 #include "Main.h"
 #include "Menus.h"
 #include "HeldFile.h"
+#include "StandInRenameClock.h"
 #include "TempDir.h"
 
 namespace configurator_test {
@@ -43,6 +44,7 @@ struct Notice {
 class ConfiguratorFixture : public testing::Test {
 protected:
     TempDir dir;
+    StandInRenameClock renameClock;  // a save that meets a held file does not wait the second
     std::vector<Notice> notices;
     int yesNoAnswer = IDNO;
 

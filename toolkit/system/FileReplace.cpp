@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <utility>
 #include <vector>
 #ifdef _WIN32
 #include <windows.h>
@@ -14,14 +15,19 @@
 namespace {
 
 int64_t freeDiskSpaceForTests = -1;
-std::vector<int> failingRenamesForTests;
+std::vector<FailingRename> failingRenamesForTests;
 int renamesSoFar = 0;
+std::function<uint64_t()> clockForTests;
+std::function<void(uint32_t)> pauseForTests;
 
-// Whether the seam fails this rename.
-bool RenameFailsForTests() {
-    ++renamesSoFar;
-    return std::find(failingRenamesForTests.begin(), failingRenamesForTests.end(), renamesSoFar) !=
-           failingRenamesForTests.end();
+// The number by which the seam knows the rename about to be made.
+int NextRenameForTests() { return ++renamesSoFar; }
+
+// The error with which the seam fails this try (from 0) of that rename, or 0.
+uint32_t RenameFailureForTests(int rename, int attempt, uint32_t refusal) {
+    for (const FailingRename& failing : failingRenamesForTests)
+        if (failing.Number == rename && attempt < failing.Tries) return failing.Error ? failing.Error : refusal;
+    return 0;
 }
 
 // How many of size bytes the disk takes before it is full.
@@ -44,12 +50,48 @@ FileReplaceResult Unchanged(uint32_t error) { return {FileReplaceResult::Unchang
 
 #ifdef _WIN32
 
-BOOL Rename(const AnsiString& from, const AnsiString& to, DWORD flags) {
-    if (RenameFailsForTests()) {
-        SetLastError(ERROR_ACCESS_DENIED);
+constexpr uint64_t kHeldUpRenameWaitMs = 1000;
+constexpr uint64_t kHeldUpRenamePauseMs = 100;
+
+uint64_t Milliseconds() { return clockForTests ? clockForTests() : GetTickCount64(); }
+
+void Pause(uint64_t milliseconds) {
+    if (pauseForTests) pauseForTests(static_cast<uint32_t>(milliseconds));
+    else Sleep(static_cast<DWORD>(milliseconds));
+}
+
+// One try of the rename that the seam knows by that number.
+BOOL TryRename(const AnsiString& from, const AnsiString& to, DWORD flags, int rename, int attempt) {
+    if (DWORD error = RenameFailureForTests(rename, attempt, ERROR_ACCESS_DENIED)) {
+        SetLastError(error);
         return FALSE;
     }
     return MoveFileExA(from.c_str(), to.c_str(), flags);
+}
+
+BOOL Rename(const AnsiString& from, const AnsiString& to, DWORD flags) {
+    return TryRename(from, to, flags, NextRenameForTests(), 0);
+}
+
+bool MayBeHeldOpen(DWORD error) { return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED; }
+
+// A scanner or an indexer holding a file open for a moment makes a rename fail as an open
+// file does; such a rename is tried again every 100 ms until a second has passed. The
+// clock bounds it, not a count of pauses: on Windows a Sleep lasts whole timer ticks
+// (15.6 ms unless asked otherwise), and longer on a busy machine.
+BOOL RenameWhenLetGo(const AnsiString& from, const AnsiString& to, DWORD flags) {
+    const int rename = NextRenameForTests();
+    const uint64_t waitEnds = Milliseconds() + kHeldUpRenameWaitMs;
+    for (int attempt = 0;; ++attempt) {
+        if (TryRename(from, to, flags, rename, attempt)) return TRUE;
+        const DWORD error = GetLastError();
+        const uint64_t now = Milliseconds();
+        if (!MayBeHeldOpen(error) || now >= waitEnds) {
+            SetLastError(error);
+            return FALSE;
+        }
+        Pause(std::min(kHeldUpRenamePauseMs, waitEnds - now));
+    }
 }
 
 // Created only where no file of that name exists.
@@ -110,9 +152,9 @@ FileReplaceResult PutInPlaceOfAnOpenFile(const AnsiString& temporary, const Ansi
 // One rename that replaces the target: at every moment the target is either the old
 // file or the new one.
 FileReplaceResult PutInPlace(const AnsiString& temporary, const AnsiString& path) {
-    if (Rename(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return {};
+    if (RenameWhenLetGo(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return {};
     DWORD error = GetLastError();
-    if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) return Unchanged(error);
+    if (!MayBeHeldOpen(error)) return Unchanged(error);
     return PutInPlaceOfAnOpenFile(temporary, path, error);
 }
 
@@ -122,9 +164,14 @@ FileReplaceResult PutInPlace(const AnsiString& temporary, const AnsiString& path
 
 void SetFreeDiskSpaceForTests(int64_t bytes) { freeDiskSpaceForTests = bytes; }
 
-void FailRenamesForTests(std::vector<int> renames) {
+void FailRenamesForTests(std::vector<FailingRename> renames) {
     failingRenamesForTests = std::move(renames);
     renamesSoFar = 0;
+}
+
+void SetRenameClockForTests(std::function<uint64_t()> now, std::function<void(uint32_t milliseconds)> pause) {
+    clockForTests = std::move(now);
+    pauseForTests = std::move(pause);
 }
 
 #ifdef _WIN32
@@ -162,7 +209,7 @@ FileReplaceResult ReplaceFileContents(const AnsiString& path, std::string_view b
     if (error == 0 && taken < bytes.size()) error = ENOSPC;
     if (error == 0 && fsync(file) != 0) error = errno;
     if (close(file) != 0 && error == 0) error = errno;
-    if (error == 0 && RenameFailsForTests()) error = EACCES;
+    if (error == 0) error = static_cast<int>(RenameFailureForTests(NextRenameForTests(), 0, EACCES));
     if (error == 0 && std::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
     if (error == 0) return {};
     unlink(temporary.c_str());

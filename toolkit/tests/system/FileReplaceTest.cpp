@@ -3,8 +3,10 @@
 #include <windows.h>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 #include "FileReplace.h"
+#include "StandInRenameClock.h"
 #include "TempDir.h"
 
 namespace {
@@ -39,6 +41,7 @@ const std::string kNew = "[System]\r\nName=new\r\n";
 // A truncate-and-write in place would show a reader that holds the old file the new
 // bytes, or a cut mix of both; the replace gives it the old file, whole.
 TEST(FileReplace, AReaderHoldingTheOldFileKeepsReadingTheOldBytesWhole) {
+    StandInRenameClock clock;  // the reader stops the replacing rename, which is tried again
     TempDir dir;
     dir.Write("rax40gw.conf", kOld);
     HANDLE reader = OpenWithSharing(dir.File("rax40gw.conf"), GENERIC_READ,
@@ -64,6 +67,8 @@ TEST(FileReplace, CreatesAMissingFileAndEmptiesAFileWithNoBytes) {
 
 class FileReplaceFailure : public testing::Test {
 protected:
+    StandInRenameClock clock;  // a refused rename is tried again with no time lost
+
     void TearDown() override {
         SetFreeDiskSpaceForTests(-1);
         FailRenamesForTests({});
@@ -111,7 +116,7 @@ TEST_F(FileReplaceFailure, LeavesTheOldFileAndNoTemporaryFile) {
 TEST_F(FileReplaceFailure, WhenTheNewFileCannotTakeTheNameTheTargetKeepsAFileAndNoCopyIsLost) {
     struct Case {
         const char* what;
-        std::vector<int> failing;
+        std::vector<FailingRename> failing;
         FileReplaceResult::State files;
         DWORD error;
     };
@@ -157,6 +162,38 @@ TEST_F(FileReplaceFailure, WhenTheNewFileCannotTakeTheNameTheTargetKeepsAFileAnd
     }
 }
 
+// A scanner or an indexer that has the new file open for a moment makes the replacing
+// rename (1) fail; the seam stands in for it, and fails for good the rename that would
+// put the new file in place once the old one was put aside (3), as the scanner's hold
+// would, so that only the replacing rename tried again can replace the file. It does,
+// with nothing left beside it. A rename that fails otherwise is not tried again.
+TEST_F(FileReplaceFailure, ARenameThatMeetsAScannerIsTriedAgainAndNoOtherIs) {
+    struct Case {
+        const char* what;
+        FailingRename failing;
+        FileReplaceResult::State files;
+        DWORD error;
+    };
+    const std::vector<Case> cases = {
+        {"a sharing violation at the first try", {1, ERROR_SHARING_VIOLATION, 1}, FileReplaceResult::Replaced, 0},
+        {"access denied at the first five tries", {1, ERROR_ACCESS_DENIED, 5}, FileReplaceResult::Replaced, 0},
+        {"sharing violations for 800 ms, nine tries", {1, ERROR_SHARING_VIOLATION, 9}, FileReplaceResult::Replaced, 0},
+        {"write protection at the first try", {1, ERROR_WRITE_PROTECT, 1}, FileReplaceResult::Unchanged,
+         ERROR_WRITE_PROTECT},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        dir.Write("rax40gw.conf", kOld);
+        FailRenamesForTests({c.failing, {3, ERROR_SHARING_VIOLATION}});
+        FileReplaceResult replace = ReplaceFileContents(dir.File("rax40gw.conf"), kNew);
+        FailRenamesForTests({});
+        EXPECT_EQ(replace.Files, c.files) << c.what;
+        EXPECT_EQ(replace.Error, c.error) << c.what;
+        EXPECT_EQ(dir.Read("rax40gw.conf"), c.files == FileReplaceResult::Replaced ? kNew : kOld) << c.what;
+        EXPECT_EQ(dir.Names(), Names{"rax40gw.conf"}) << c.what;
+    }
+}
+
 TEST_F(FileReplaceFailure, AFullDiskRefusesOnlyWhatDoesNotFit) {
     TempDir dir;
     SetFreeDiskSpaceForTests(static_cast<int64_t>(kNew.size()));
@@ -169,6 +206,96 @@ TEST(FileReplace, IntoAMissingDirectoryFailsWithThePathError) {
     TempDir dir;
     EXPECT_EQ(ReplaceFileContents(dir.File("no-such-dir\\rax40gw.conf"), kNew).Error, DWORD(ERROR_PATH_NOT_FOUND));
     EXPECT_TRUE(dir.Names().empty());
+}
+
+// A scanner that has the file open without delete sharing, on a thread of its own, until
+// it lets go after heldMs. Sharing holds between the handles of one process as between
+// processes, under Wine as on Windows.
+class Scanner {
+public:
+    Scanner(const std::string& path, DWORD heldMs)
+        : file_(OpenWithSharing(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE)),
+          letGo_(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
+          thread_([this, heldMs] {
+              WaitForSingleObject(letGo_, heldMs);
+              CloseHandle(file_);
+          }) {}
+    ~Scanner() {
+        SetEvent(letGo_);
+        thread_.join();
+        CloseHandle(letGo_);
+    }
+    bool Holds() const { return file_ != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE file_, letGo_;
+    std::thread thread_;
+};
+
+// The real clock and sleeps: a save waits for a scanner that lets go within the second,
+// and is refused as before, after about a second, when it does not.
+TEST(FileReplaceHeldUp, WaitsAboutASecondByTheClockForAScannerToLetGo) {
+    struct Case {
+        const char* what;
+        DWORD heldMs;
+        FileReplaceResult::State files;
+        DWORD error;
+        ULONGLONG atLeastMs, atMostMs;
+    };
+    const std::vector<Case> cases = {
+        {"let go after 300 ms", 300, FileReplaceResult::Replaced, 0, 250, 900},
+        {"held on", INFINITE, FileReplaceResult::Unchanged, ERROR_SHARING_VIOLATION, 950, 1500},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        dir.Write("rax40gw.conf", kOld);
+        FileReplaceResult replace;
+        ULONGLONG tookMs = 0;
+        {
+            Scanner scanner(dir.File("rax40gw.conf"), c.heldMs);
+            ASSERT_TRUE(scanner.Holds()) << c.what;
+            const ULONGLONG start = GetTickCount64();
+            replace = ReplaceFileContents(dir.File("rax40gw.conf"), kNew);
+            tookMs = GetTickCount64() - start;
+        }
+        EXPECT_EQ(replace.Files, c.files) << c.what;
+        EXPECT_EQ(replace.Error, c.error) << c.what;
+        EXPECT_GE(tookMs, c.atLeastMs) << c.what;
+        EXPECT_LE(tookMs, c.atMostMs) << c.what;
+        EXPECT_EQ(dir.Read("rax40gw.conf"), c.files == FileReplaceResult::Replaced ? kNew : kOld) << c.what;
+        EXPECT_EQ(dir.Names(), Names{"rax40gw.conf"}) << c.what;
+    }
+}
+
+// However long the pauses between the tries last, the replace gives up once a second has
+// passed by the clock, with today's outcome: a count of pauses would wait several
+// seconds where every sleep wakes late.
+TEST(FileReplaceHeldUp, AScannerThatHoldsOnIsGivenUpAfterASecondHoweverLongTheSleepsLast) {
+    struct Case {
+        const char* what;
+        double tickMs, lateMs;
+        uint64_t givenUpByMs;  // the second and at most the one pause that crosses it
+    };
+    const std::vector<Case> cases = {
+        {"sleeps as long as asked (Wine)", 1, 0, 1000},
+        {"sleeps of whole 15.6 ms timer ticks (Windows)", 15.625, 0, 1110},
+        {"a busy machine waking 250 ms late", 15.625, 250, 1360},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        dir.Write("rax40gw.conf", kOld);
+        StandInRenameClock clock(c.tickMs, c.lateMs);
+        HANDLE held = OpenWithSharing(dir.File("rax40gw.conf"), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE);
+        ASSERT_NE(held, INVALID_HANDLE_VALUE) << c.what;
+        FileReplaceResult replace = ReplaceFileContents(dir.File("rax40gw.conf"), kNew);
+        CloseHandle(held);
+        EXPECT_EQ(replace.Files, FileReplaceResult::Unchanged) << c.what;
+        EXPECT_EQ(replace.Error, DWORD(ERROR_SHARING_VIOLATION)) << c.what;
+        EXPECT_GE(clock.Now(), 1000u) << c.what;
+        EXPECT_LE(clock.Now(), c.givenUpByMs) << c.what;
+        EXPECT_EQ(dir.Read("rax40gw.conf"), kOld) << c.what;
+        EXPECT_EQ(dir.Names(), Names{"rax40gw.conf"}) << c.what;
+    }
 }
 
 }  // namespace

@@ -7,10 +7,18 @@
 #include <vector>
 #include "Exception.h"
 #include "FileReplace.h"
+#include "StandInRenameClock.h"
 #include "StringList.h"
 #include "TempDir.h"
 
-TEST(StringListSave, LeavesTheOldFileWhenItCannotBeReplaced) {
+// A handle on the file stops the replacing rename as a scanner's would, and the rename
+// is tried again; the stand-in clock lets that wait pass at once.
+class StringListSave : public testing::Test {
+protected:
+    StandInRenameClock clock;
+};
+
+TEST_F(StringListSave, LeavesTheOldFileWhenItCannotBeReplaced) {
     TempDir dir;
     dir.Write("rax40gw.conf", "old line\r\n");
     HANDLE other = CreateFileA(dir.File("rax40gw.conf").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
@@ -34,7 +42,7 @@ TEST(StringListSave, LeavesTheOldFileWhenItCannotBeReplaced) {
     EXPECT_EQ(dir.Read("rax40gw.conf"), "new line\r\nsecond\r\n");
 }
 
-TEST(StringListSave, LoadOfAFileHeldWithoutSharingFails) {
+TEST_F(StringListSave, LoadOfAFileHeldWithoutSharingFails) {
     TempDir dir;
     dir.Write("voice.ini", "a\r\n");
     HANDLE other = CreateFileA(dir.File("voice.ini").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
@@ -49,7 +57,7 @@ TEST(StringListSave, LoadOfAFileHeldWithoutSharingFails) {
 
 // A plain truncating write would survive the test above too; a reader holding the old
 // file tells them apart: it keeps the old bytes, whole.
-TEST(StringListSave, ReplacesTheFileInOneStep) {
+TEST_F(StringListSave, ReplacesTheFileInOneStep) {
     TempDir dir;
     dir.Write("voice.ini", "[VoiceDevices:1]\r\n0=KEL,1,old,host\r\n");
     HANDLE reader = CreateFileA(dir.File("voice.ini").c_str(), GENERIC_READ,
@@ -71,7 +79,7 @@ TEST(StringListSave, ReplacesTheFileInOneStep) {
 
 // The operator's own "<target>.tmp" is neither written over by a save nor deleted by a
 // failed one.
-TEST(StringListSave, LeavesAFileNamedLikeATemporaryFileAlone) {
+TEST_F(StringListSave, LeavesAFileNamedLikeATemporaryFileAlone) {
     TempDir dir;
     dir.Write("rax40gw.conf", "old\r\n");
     dir.Write("rax40gw.conf.tmp", "the operator's copy");
@@ -90,7 +98,7 @@ TEST(StringListSave, LeavesAFileNamedLikeATemporaryFileAlone) {
 
 // The old file was renamed aside and neither it nor the new one could then take the
 // file's name (the seam fails those renames): both stay, and the error names them.
-TEST(StringListSave, WhenNoFileCanTakeTheNameTheErrorSaysWhereBothAre) {
+TEST_F(StringListSave, WhenNoFileCanTakeTheNameTheErrorSaysWhereBothAre) {
     TempDir dir;
     dir.Write("voice.ini", "old line\r\n");
     TStringList list;
