@@ -17,21 +17,22 @@
 
 namespace {
 
-// The number of a header "[<prefix><n>]" (blanks allowed around the header and the
-// number), or -1 when the line is no such header.
-int SectionNumber(const AnsiString& line, const AnsiString& prefix) {
-    AnsiString text = Trim(line);
-    if (text.empty() || text.front() != '[' || text.back() != ']' || text.find(prefix) != 1) return -1;
-    size_t start = 1 + prefix.size();
-    return StrToIntDef(Trim(text.substr(start, text.size() - 1 - start)), -1);
-}
-
-// The name of a section header "[name]" (blanks allowed around the header and the name),
-// or nothing when the line is no header.
+// The name of a section header as the profile functions read one: a line whose first
+// character other than a blank is "[", the name up to its last "]" (blanks around it
+// dropped, anything after it ignored). Nothing when the line is no header.
 std::optional<AnsiString> HeaderName(const AnsiString& line) {
     AnsiString text = Trim(line);
-    if (text.size() < 2 || text.front() != '[' || text.back() != ']') return std::nullopt;
-    return Trim(text.substr(1, text.size() - 2));
+    size_t close = text.rfind(']');
+    if (text.empty() || text.front() != '[' || close == AnsiString::npos) return std::nullopt;
+    return Trim(text.substr(1, close - 1));
+}
+
+// The number of a header "[<prefix><n>]" (blanks allowed around the number), or -1 when
+// the line is no such header.
+int SectionNumber(const AnsiString& line, const AnsiString& prefix) {
+    auto name = HeaderName(line);
+    if (!name || !name->starts_with(prefix)) return -1;
+    return StrToIntDef(Trim(name->substr(prefix.size())), -1);
 }
 
 // Takes the first section of that name (compared as the profile functions compare it,

@@ -11,7 +11,7 @@
 namespace {
 constexpr DWORD kMaxProcesses = 1024;  // ids beyond these are not listed
 constexpr DWORD kNameSize = 260;
-constexpr DWORD kPathSize = 32768;     // the longest path the system has
+constexpr DWORD kPathSize = 1024;  // a longer image path falls back to the module's name
 constexpr size_t kLineSize = 1024;
 }  // namespace
 
@@ -25,11 +25,11 @@ namespace {
 // The file part of the executable's path. It needs only the limited query right, and a
 // 32-bit monitor gets it also of a 64-bit process, whose modules it cannot list.
 bool ReadImageName(HANDLE process, char (&name)[kNameSize]) {
-    std::wstring path(kPathSize, L'\0');
+    wchar_t path[kPathSize];
     DWORD size = kPathSize;
-    if (!QueryFullProcessImageNameW(process, 0, path.data(), &size)) return false;
-    path.resize(size);
-    AnsiString file = NameFromWide(path.substr(path.find_last_of(L'\\') + 1));
+    if (!QueryFullProcessImageNameW(process, 0, path, &size)) return false;
+    std::wstring full(path, size);
+    AnsiString file = NameFromWide(full.substr(full.find_last_of(L'\\') + 1));
     if (file.empty()) return false;
     lstrcpynA(name, file.c_str(), kNameSize);
     return true;

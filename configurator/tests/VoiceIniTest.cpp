@@ -85,14 +85,14 @@ TEST_F(VoiceIniTest, RenumberingMovesTheSectionsAboveTheDeletedUnitDown) {
     EXPECT_TRUE(notices.empty());
 }
 
-// A deleted unit's section goes from its header to the next header, found as the
-// profile functions find the unit's list (without regard to case and blanks); the later
-// sections move down and every other line stays as it stood.
+// A deleted unit's section goes from its header to the next header, both found as the
+// profile functions find them (without regard to case and blanks, a comment after the
+// "]"); the later sections move down and every other line stays as it stood.
 TEST_F(VoiceIniTest, RemovingAUnitsSectionTakesOutItsLinesAndMovesTheLaterOnesDown) {
     dir.Write("voice.ini",
               "; device lists\r\n[VoiceDevices:1]\r\n0=KEL,1,a,b\r\n ; kept\r\n"
               "  [ voicedevices:2 ]  \r\n0=KEL,2,c,d\r\n; goes with it\r\n\r\n"
-              "[VoiceDevices:3]\r\n0=ZAMB,3,e,f\r\n[VoiceDevices:4]\r\n0=ZAMB,4,g,h\r\n");
+              "[VoiceDevices:3] ; hall\r\n0=ZAMB,3,e,f\r\n[VoiceDevices:4]\r\n0=ZAMB,4,g,h\r\n");
     EXPECT_TRUE(RemoveUnitSection(dir.File("voice.ini"), 2));
     EXPECT_EQ(VoiceIni(),
               "; device lists\r\n[VoiceDevices:1]\r\n0=KEL,1,a,b\r\n ; kept\r\n"

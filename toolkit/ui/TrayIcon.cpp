@@ -54,9 +54,11 @@ TTrayIcon::TTrayIcon(TComponent* owner) : TComponent(owner) {
     window_ = CreateWindowExW(0, TrayWindowClass(), L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                               GetModuleHandleW(nullptr), nullptr);
     SetPropW(window_, kObjectProperty, this);
-    // The shell announces its restart to every top-level window; from Explorer, of a
-    // lower integrity level than an elevated program, only through the window's filter.
+    // Explorer is of a lower integrity level than an elevated program: its announcement of
+    // a restart, sent to every top-level window, and the icon's mouse messages reach this
+    // window only through its filter.
     AllowMessageFromLowerLevels(window_, TaskbarCreatedMessage());
+    AllowMessageFromLowerLevels(window_, CallbackMessage());
     icon_ = LoadSmallIcon(L"MAINICON");
     if (!icon_) icon_ = LoadIconW(nullptr, MAKEINTRESOURCEW(32512) /* IDI_APPLICATION */);
 }
